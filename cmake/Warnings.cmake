@@ -1,0 +1,11 @@
+# Every target of ours links this, so warnings and sanitizers apply evenly.
+add_library(tombolix_warnings INTERFACE)
+target_compile_features(tombolix_warnings INTERFACE cxx_std_20)
+target_compile_options(tombolix_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+if(TOMBOLIX_WERROR)
+  target_compile_options(tombolix_warnings INTERFACE -Werror)
+endif()
+if(TOMBOLIX_SANITIZE)
+  target_compile_options(tombolix_warnings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(tombolix_warnings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()

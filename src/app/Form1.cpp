@@ -1,0 +1,107 @@
+#include "Form1.h"
+
+#include "files/Paths.h"
+#include "files/Settings.h"
+#include "pick/Texts.h"
+
+#include <array>
+
+Form1::Form1(View &view, UniformSource &source, ErrorDialog &dialog, Desktop &desktop)
+    : m_view(view), m_dialog(dialog), m_desktop(desktop), m_pick(m_state, view, source, *this)
+{
+}
+
+template<typename Body>
+void Form1::dispatch(Body &&body)
+{
+    if (m_ended)
+        return;
+    try {
+        body();
+    } catch (const ProgramEnded &) {
+        // The report has been shown and the end requested; nothing more runs.
+    }
+}
+
+void Form1::endWithReport(const QString &message)
+{
+    // Stop every timer first, so that no tick can raise a second dialog behind this one.
+    m_ended = true;
+    for (TimerId timer : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor})
+        m_view.setTimerEnabled(timer, false);
+    m_dialog.showError(errorDialogTitle(), errorDialogText(message));
+    m_dialog.endProgram(1);
+}
+
+void Form1::Form_Initialize()
+{
+    // Qt sets up its controls itself; there is nothing to initialise by hand.
+    dispatch([this] { runHandled(*this, u"(Sub Form_Initialize)", [] {}); });
+}
+
+void Form1::Form_Load(const QString &settingsPath)
+{
+    dispatch([&] {
+        runHandled(*this, u"(Sub Form_Load)", [&] {
+            if (!ReadSettings(settingsPath, m_state.StudentFile, m_state.MaxClassNo))
+                ReportError(QStringLiteral("找不到設定檔 rand.ini"));
+            if (!fileExists(m_state.StudentFile))
+                ReportError(QStringLiteral("找不到人名檔 ") + m_state.StudentFile);
+            // A negative class size would overflow at the first pick: refuse it here too.
+            if (m_state.MaxClassNo <= 0)
+                ReportError(QStringLiteral("設定錯誤！未設定最大號數！"));
+            m_state.CurNo = 0;
+            m_state.PickedCount = 0;
+            m_state.PickedNo.fill(0);
+        });
+    });
+}
+
+void Form1::Form_Unload()
+{
+    m_ended = true;
+}
+
+void Form1::CmdRandom_Click()
+{
+    dispatch([this] { m_pick.CmdRandom_Click(); });
+}
+
+void Form1::tmrCount_Timer()
+{
+    dispatch([this] { m_pick.tmrCount_Timer(); });
+}
+
+void Form1::tmrBgColor_Timer()
+{
+    dispatch([this] { m_pick.tmrBgColor_Timer(); });
+}
+
+void Form1::TmrTextMove_Timer()
+{
+    dispatch([this] { m_pick.TmrTextMove_Timer(); });
+}
+
+void Form1::TxtNum_KeyPress(Int16 &KeyAscii)
+{
+    if (m_ended) {
+        KeyAscii = 0;
+        return;
+    }
+    ::TxtNum_KeyPress(KeyAscii);
+}
+
+void Form1::Label2_Click()
+{
+    dispatch([this] {
+        runHandled(*this, u"(Sub Label2_Click)", [this] { m_desktop.openAddress(Texts::webAddress()); });
+    });
+}
+
+void Form1::Label3_DblClick()
+{
+    dispatch([this] {
+        runHandled(*this, u"(Sub Label3_DblClick)",
+                   [this] { m_desktop.showAbout(Texts::aboutName(), Texts::aboutExtra()); });
+    });
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "draw/DrawState.h"
+#include "draw/UniformSource.h"
+
+#include <functional>
+
+// How many extra counting steps the next pick takes; a whole number.
+double GetRand(Int16 MaxClassNo, UniformSource &source);
+
+// Works out the landing number of the pick, redraws RandSteps through getRand until that
+// number is new, and records it in the history (wiping a full history first).
+void CheckRepeat(DrawState &state, const std::function<double()> &getRand);

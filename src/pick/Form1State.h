@@ -1,0 +1,12 @@
+#pragma once
+
+#include "draw/DrawState.h"
+
+#include <QString>
+
+// Everything the main window keeps for the whole run; zero and empty at creation.
+struct Form1State : DrawState
+{
+    Int16 IsBlack;
+    QString StudentFile;
+};
