@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs, through apt, whatever the build, the tests and the program need on Debian 12.
+# Runs as root directly (as CI does) or through sudo for an ordinary user; does nothing when
+# everything is already installed, so the other scripts can call it every time.
+set -euo pipefail
+
+packages=(
+    g++                  # compiler, with the AddressSanitizer and UBSan runtimes
+    cmake
+    ninja-build
+    qt6-base-dev         # Qt Core, Gui, Widgets, Test and their CMake packages (pulls the GL headers)
+    qt6-base-dev-tools   # moc
+    qt6-qpa-plugins      # the xcb and offscreen platform plugins
+    libgl-dev            # Qt6Gui's CMake package looks for OpenGL
+    clang-format         # the format check in scripts/test.sh
+    xvfb xauth           # xvfb-run, for starting the window without a display
+    fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    if [[ "$status" != "install ok installed" ]]; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all packages present"
+    exit 0
+fi
+
+if [[ "$(id -u)" -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "install-deps: missing ${missing[*]}; run this script as root or install sudo" >&2
+    exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
