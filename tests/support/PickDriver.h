@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ClassFolder.h"
+#include "Rig.h"
+
+#include "errors/Checked.h"
+
+// Drives whole picks on a rig loaded with a class folder.
+struct PickDriver
+{
+    explicit PickDriver(int maxClassNo) : folder(maxClassNo) { start(); }
+    PickDriver(int maxClassNo, const QStringList &roster) : folder(maxClassNo, roster) { start(); }
+
+    // Makes the next button press draw exactly this many steps (factor 1.5 from the table).
+    void scriptSteps(int steps)
+    {
+        const int max = rig.form.state().MaxClassNo.value();
+        const double spread = roundHalfEven(max * 1.5);
+        const double base = roundHalfEven(max * 0.25);
+        if (steps < base || steps >= base + spread)
+            qFatal("%d steps cannot be drawn for a class of %d", steps, max);
+        rig.source.push({0.75f, float((steps - base + 0.5) / spread)});
+    }
+
+    // Presses the button and plays the pick until the button is back (or the program ended).
+    void pick()
+    {
+        rig.form.CmdRandom_Click();
+        rig.clock.runUntil([this] { return rig.view.cmdRandomVisible || rig.form.ended(); });
+    }
+
+    void pickWithSteps(int steps)
+    {
+        scriptSteps(steps);
+        pick();
+    }
+
+    QList<int> history() const
+    {
+        QList<int> entries;
+        const Form1State &s = rig.form.state();
+        for (int i = 0; i < s.PickedCount.value(); ++i)
+            entries.append(s.PickedNo[i].value());
+        return entries;
+    }
+
+    ClassFolder folder;
+    Rig rig;
+
+private:
+    void start()
+    {
+        rig.form.Form_Initialize();
+        rig.form.Form_Load(folder.settingsPath());
+        if (rig.form.ended())
+            qFatal("the class folder did not load");
+    }
+};
