@@ -4,7 +4,11 @@
 
 QString localPath(const QString &path)
 {
-    return path;
+    if (QFileInfo(path).isFile() || !path.contains(u'\\'))
+        return path;
+    QString slashed = path;
+    slashed.replace(u'\\', u'/');
+    return QFileInfo(slashed).isFile() ? slashed : path;
 }
 
 bool fileExists(const QString &path)

@@ -1,6 +1,45 @@
 #include "Settings.h"
 
-bool ReadSettings(const QString &, QString &, Int16 &)
+#include "Fields.h"
+#include "Paths.h"
+#include "TextLineReader.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+// A decimal number with blanks around it allowed; the fraction is rounded, halves to even.
+Int16 toClassSize(const QString &text)
 {
-    return false; // placeholder until the reader lands
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    const QString trimmed = text.trimmed();
+    if (!number.match(trimmed).hasMatch())
+        throw RuntimeError(Failure::NotANumber);
+    // An exponent too large for a double reads as infinity, which toInt16 calls an overflow.
+    return toInt16(QLocale::c().toDouble(trimmed));
+}
+
+bool isKey(const QStringList &fields, QStringView key)
+{
+    return fieldAt(fields, 0).compare(key, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool ReadSettings(const QString &path, QString &StudentFile, Int16 &MaxClassNo)
+{
+    if (!fileExists(path))
+        return false;
+
+    TextLineReader file(localPath(path));
+    const QStringList line1 = splitFields(file.readLine(), u'=');
+    if (isKey(line1, u"File"))
+        StudentFile = fieldAt(line1, 1);
+
+    const QStringList line2 = splitFields(file.readLine(), u'=');
+    if (isKey(line2, u"MaxClassNo"))
+        MaxClassNo = toClassSize(fieldAt(line2, 1));
+    return true;
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Splits a line at every occurrence of separator into fields numbered from 0. An empty line
+// has no fields at all.
+QStringList splitFields(const QString &line, QChar separator);
+
+// Field index of fields; a field that is not there is an index failure (RuntimeError).
+const QString &fieldAt(const QStringList &fields, qsizetype index);

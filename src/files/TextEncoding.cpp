@@ -1,0 +1,59 @@
+#include "TextEncoding.h"
+
+namespace {
+
+QStringDecoder decoderFor(TextEncoding encoding)
+{
+    // We strip the byte-order mark ourselves; a U+FEFF at the start of a line is text.
+    constexpr auto flags = QStringConverter::Flag::Stateless
+        | QStringConverter::Flag::ConvertInitialBom;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringDecoder(QStringConverter::Utf8, flags);
+    case TextEncoding::Utf16LE:
+        return QStringDecoder(QStringConverter::Utf16LE, flags);
+    case TextEncoding::Utf16BE:
+        return QStringDecoder(QStringConverter::Utf16BE, flags);
+    case TextEncoding::Big5:
+        break;
+    }
+    // Microsoft's table: "cp950" names IBM's, which lacks characters such as 碁 and 裏.
+    return QStringDecoder("windows-950");
+}
+
+} // namespace
+
+DetectedEncoding detectEncoding(QByteArrayView prefix, bool complete)
+{
+    if (prefix.startsWith("\xEF\xBB\xBF"))
+        return {TextEncoding::Utf8, 3};
+    if (prefix.startsWith("\xFF\xFE"))
+        return {TextEncoding::Utf16LE, 2};
+    if (prefix.startsWith("\xFE\xFF"))
+        return {TextEncoding::Utf16BE, 2};
+
+    // A prefix may end inside a character; only a whole file must end on a whole one.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        complete ? QStringConverter::Flag::Stateless
+                                 : QStringConverter::Flag::Default);
+    const QString decoded = utf8.decode(prefix); // decoding is what sets hasError()
+    return {utf8.hasError() ? TextEncoding::Big5 : TextEncoding::Utf8, 0};
+}
+
+LineDecoder::LineDecoder(TextEncoding encoding)
+    : m_encoding(encoding), m_decoder(decoderFor(encoding))
+{
+}
+
+QString LineDecoder::decode(QByteArrayView line)
+{
+    m_decoder.resetState();
+    QString text = m_decoder.decode(line);
+    if (m_encoding == TextEncoding::Big5) {
+        // The code-page decoder silently holds back a lead byte cut off by the line end; the
+        // line feed flushes it out as U+FFFD.
+        text += m_decoder.decode(QByteArrayView("\n"));
+        text.chop(1);
+    }
+    return text;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "errors/RuntimeError.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+// Writes bytes to a file name in dir and returns its path.
+inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}
+
+// The failure kind thrown by work, or nothing.
+inline std::optional<Failure> failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const RuntimeError &error) {
+        return error.kind();
+    }
+    return std::nullopt;
+}
+
+// Text as a spreadsheet saves "Unicode text": UTF-16 with a byte-order mark.
+inline QByteArray utf16WithBom(const QString &text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}

@@ -1,0 +1,145 @@
+#include "FileTesting.h"
+
+#include "files/Settings.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Values that a settings line must not touch unless its key matches.
+const QString untouchedFile = u"(untouched)"_s;
+constexpr qint16 untouchedSize = 999;
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsSettingsFile_data();
+    void readsSettingsFile();
+    void reportsMissingFile_data();
+    void reportsMissingFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSettings::readsSettingsFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("studentFile");
+    QTest::addColumn<int>("maxClassNo");
+    QTest::addColumn<std::optional<Failure>>("failure");
+
+    const std::optional<Failure> none;
+    const auto row = [](const char *name, const QString &content) -> QTestData & {
+        return QTest::newRow(name) << content.toUtf8();
+    };
+
+    row("well-formed file", u"File=class.txt\r\nMaxClassNo=40\r\n"_s)
+        << u"class.txt"_s << 40 << none;
+    row("keys in another letter case", u"file=class.txt\r\nMAXCLASSNO=40\r\n"_s)
+        << u"class.txt"_s << 40 << none;
+    row("swapped lines match neither", u"MaxClassNo=40\r\nFile=class.txt\r\n"_s)
+        << untouchedFile << int(untouchedSize) << none;
+    row("second equals sign ends the path", u"File=a=b\r\nMaxClassNo=40\r\n"_s)
+        << u"a"_s << 40 << none;
+    row("blanks around the path are kept", u"File= class.txt \r\nMaxClassNo=40\r\n"_s)
+        << u" class.txt "_s << 40 << none;
+    row("blank before equals sign does not match", u"File =a\r\nMaxClassNo =40\r\n"_s)
+        << untouchedFile << int(untouchedSize) << none;
+    row("empty path is still a match", u"File=\r\nMaxClassNo=40\r\n"_s) << QString() << 40 << none;
+    row("half rounds down to even", u"File=a\r\nMaxClassNo=40.5\r\n"_s) << u"a"_s << 40 << none;
+    row("half rounds up to even", u"File=a\r\nMaxClassNo=41.5\r\n"_s) << u"a"_s << 42 << none;
+    row("blanks around the class size", u"File=a\r\nMaxClassNo= 40 \r\n"_s) << u"a"_s << 40 << none;
+    row("class size 0 passes reading", u"File=a\r\nMaxClassNo=0\r\n"_s) << u"a"_s << 0 << none;
+    row("largest 16-bit class size", u"File=a\r\nMaxClassNo=32767\r\n"_s)
+        << u"a"_s << 32767 << none;
+    row("lines after the second are ignored", u"File=a\r\nMaxClassNo=40\r\n\r\nnoise"_s)
+        << u"a"_s << 40 << none;
+    row("lone LF line ends", u"File=a\nMaxClassNo=40"_s) << u"a"_s << 40 << none;
+    row("byte-order mark before the first key", u"\uFEFFFile=a\r\nMaxClassNo=40\r\n"_s)
+        << u"a"_s << 40 << none;
+    QTest::newRow("UTF-16 settings file")
+        << utf16WithBom(u"File=名單.txt\r\nMaxClassNo=40\r\n"_s, QStringConverter::Utf16LE)
+        << u"名單.txt"_s << 40 << none;
+    QTest::newRow("Big5 path whose trail bytes are backslashes")
+        << QByteArray("File=\xB3\x5C\xA5\x5C.txt\r\nMaxClassNo=40\r\n") << u"許功.txt"_s << 40
+        << none;
+
+    const auto failing = [](Failure kind) { return std::optional(kind); };
+    row("empty first line", u"\r\nMaxClassNo=40\r\n"_s)
+        << untouchedFile << int(untouchedSize) << failing(Failure::IndexOutOfRange);
+    row("empty second line", u"File=a\r\n\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::IndexOutOfRange);
+    row("path key without equals sign", u"File\r\nMaxClassNo=40\r\n"_s)
+        << untouchedFile << int(untouchedSize) << failing(Failure::IndexOutOfRange);
+    row("class size key without equals sign", u"File=a\r\nMaxClassNo\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::IndexOutOfRange);
+    row("class size in words", u"File=a\r\nMaxClassNo=forty\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::NotANumber);
+    row("empty class size", u"File=a\r\nMaxClassNo=\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::NotANumber);
+    row("class size followed by a word", u"File=a\r\nMaxClassNo=40 students\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::NotANumber);
+    row("class size written as infinity", u"File=a\r\nMaxClassNo=inf\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::NotANumber);
+    row("class size above 16 bits", u"File=a\r\nMaxClassNo=32768\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::Overflow);
+    row("class size below 16 bits", u"File=a\r\nMaxClassNo=-32769\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::Overflow);
+    row("half that rounds out of 16 bits", u"File=a\r\nMaxClassNo=32767.5\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::Overflow);
+    row("exponent beyond any number", u"File=a\r\nMaxClassNo=1e400\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::Overflow);
+    row("only one line", u"File=a\r\n"_s)
+        << u"a"_s << int(untouchedSize) << failing(Failure::ReadPastEnd);
+    row("empty file", QString()) << untouchedFile << int(untouchedSize)
+                                 << failing(Failure::ReadPastEnd);
+}
+
+void TestSettings::readsSettingsFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, studentFile);
+    QFETCH(int, maxClassNo);
+    QFETCH(std::optional<Failure>, failure);
+
+    const QString path = writeFile(m_dir, u"rand.ini"_s, content);
+    QString StudentFile = untouchedFile;
+    Int16 MaxClassNo = untouchedSize;
+    bool found = false;
+    QCOMPARE(failureOf([&] { found = ReadSettings(path, StudentFile, MaxClassNo); }), failure);
+    QCOMPARE(found, !failure);
+    QCOMPARE(StudentFile, studentFile);
+    QCOMPARE(MaxClassNo.value(), maxClassNo);
+}
+
+void TestSettings::reportsMissingFile_data()
+{
+    QTest::addColumn<bool>("directory");
+    QTest::newRow("no settings file") << false;
+    QTest::newRow("directory named rand.ini") << true;
+}
+
+void TestSettings::reportsMissingFile()
+{
+    QFETCH(bool, directory);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"rand.ini"_s);
+    if (directory)
+        QVERIFY(QDir(dir.path()).mkdir(u"rand.ini"_s));
+    QString StudentFile = untouchedFile;
+    Int16 MaxClassNo = untouchedSize;
+    QCOMPARE(ReadSettings(path, StudentFile, MaxClassNo), false);
+    QCOMPARE(StudentFile, untouchedFile);
+    QCOMPARE(MaxClassNo.value(), untouchedSize);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
