@@ -1,21 +1,10 @@
 #include "PickDriver.h"
+#include "SeededSource.h"
 
-#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
 namespace {
-
-// A reproducible stand-in for the clock-seeded source, for runs too long to script by hand.
-class SeededSource final : public UniformSource
-{
-public:
-    void reseed() override {}
-    float next() override { return float(m_random.bounded(1 << 24)) * 0x1p-24f; }
-
-private:
-    QRandomGenerator m_random{20261207};
-};
 
 QStringList numbers(int from, int to)
 {
