@@ -94,7 +94,8 @@ void Form1::TxtNum_KeyPress(Int16 &KeyAscii)
 void Form1::Label2_Click()
 {
     dispatch([this] {
-        runHandled(*this, u"(Sub Label2_Click)", [this] { m_desktop.openAddress(Texts::webAddress()); });
+        runHandled(*this, u"(Sub Label2_Click)",
+                   [this] { m_desktop.openAddress(Texts::webAddress()); });
     });
 }
 

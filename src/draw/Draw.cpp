@@ -8,7 +8,8 @@ namespace {
 
 // Spread factors by index 1..11: the count runs about a quarter of the class plus a
 // random share of a spread that is itself drawn from these sizes.
-constexpr std::array<double, 11> spreadFactors{1.1, 0.9, 1.2, 0.8, 1.3, 0.7, 1.4, 0.6, 1.5, 0.5, 1.0};
+constexpr std::array<double, 11> spreadFactors{1.1, 0.9, 1.2, 0.8, 1.3, 0.7,
+                                               1.4, 0.6, 1.5, 0.5, 1.0};
 
 } // namespace
 
@@ -37,7 +38,8 @@ void CheckRepeat(DrawState &state, const std::function<double()> &getRand)
         while (landing > state.MaxClassNo)
             landing -= state.MaxClassNo.value();
 
-        const bool full = state.PickedCount > state.MaxClassNo.value() - 1 || state.PickedCount > 98;
+        const bool full = state.PickedCount > state.MaxClassNo.value() - 1
+            || state.PickedCount > 98;
         bool repeat = false;
         const Int16 last = state.PickedCount;
         for (state.StepCount = 0; state.StepCount <= last; state.StepCount += 1) {

@@ -68,9 +68,15 @@ public:
         return m_items[static_cast<std::size_t>(index)];
     }
     template<std::signed_integral I>
-    T &operator[](Checked<I> index) { return (*this)[qint64(index.value())]; }
+    T &operator[](Checked<I> index)
+    {
+        return (*this)[qint64(index.value())];
+    }
     template<std::signed_integral I>
-    const T &operator[](Checked<I> index) const { return (*this)[qint64(index.value())]; }
+    const T &operator[](Checked<I> index) const
+    {
+        return (*this)[qint64(index.value())];
+    }
 
     void fill(const T &value) { m_items.fill(value); }
     static constexpr std::size_t size() { return N; }

@@ -4,13 +4,40 @@
 
 // The window's own texts, shared by the logic and the layout.
 namespace Texts {
-inline QString formCaption() { return QStringLiteral("Class Number Tombolix"); }
-inline QString heading() { return QStringLiteral("Class Number Tombolix"); }
-inline QString luckyNumber() { return QStringLiteral("The Lucky Number is:"); }
-inline QString luckyStudent() { return QStringLiteral("The Lucky Student is:"); }
-inline QString randomButton() { return QStringLiteral("Random!"); }
-inline QString credit() { return QStringLiteral("Class Number Tombolix by Orvanel ,"); }
-inline QString webAddress() { return QStringLiteral(TOMBOLIX_WEB_ADDRESS); }
-inline QString aboutName() { return QStringLiteral("Tombolix"); }
-inline QString aboutExtra() { return QStringLiteral("Programmed by: Orvanel"); }
+inline QString formCaption()
+{
+    return QStringLiteral("Class Number Tombolix");
+}
+inline QString heading()
+{
+    return QStringLiteral("Class Number Tombolix");
+}
+inline QString luckyNumber()
+{
+    return QStringLiteral("The Lucky Number is:");
+}
+inline QString luckyStudent()
+{
+    return QStringLiteral("The Lucky Student is:");
+}
+inline QString randomButton()
+{
+    return QStringLiteral("Random!");
+}
+inline QString credit()
+{
+    return QStringLiteral("Class Number Tombolix by Orvanel ,");
+}
+inline QString webAddress()
+{
+    return QStringLiteral(TOMBOLIX_WEB_ADDRESS);
+}
+inline QString aboutName()
+{
+    return QStringLiteral("Tombolix");
+}
+inline QString aboutExtra()
+{
+    return QStringLiteral("Programmed by: Orvanel");
+}
 } // namespace Texts

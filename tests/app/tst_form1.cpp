@@ -24,15 +24,15 @@ void TestForm1::startUpRefusal_data()
     QTest::addColumn<QString>("message"); // %1 is the roster path
 
     const QString classSize = QStringLiteral("設定錯誤！未設定最大號數！");
-    QTest::newRow("no settings file") << QByteArray("-") << true
-                                      << QStringLiteral("找不到設定檔 rand.ini");
+    QTest::newRow("no settings file")
+        << QByteArray("-") << true << QStringLiteral("找不到設定檔 rand.ini");
     QTest::newRow("roster missing names its path")
         << QByteArray("File=%1\r\nMaxClassNo=40\r\n") << false << QStringLiteral("找不到人名檔 %1");
     QTest::newRow("lines swapped leave the roster path empty")
         << QByteArray("MaxClassNo=40\r\nFile=%1\r\n") << true << QStringLiteral("找不到人名檔 ");
     QTest::newRow("class size 0") << QByteArray("File=%1\r\nMaxClassNo=0\r\n") << true << classSize;
-    QTest::newRow("class size key misspelt") << QByteArray("File=%1\r\nMaxClass=40\r\n") << true
-                                             << classSize;
+    QTest::newRow("class size key misspelt")
+        << QByteArray("File=%1\r\nMaxClass=40\r\n") << true << classSize;
     QTest::newRow("negative class size would overflow the first pick")
         << QByteArray("File=%1\r\nMaxClassNo=-5\r\n") << true << classSize;
     QTest::newRow("class size not a number")

@@ -25,7 +25,8 @@ int pick(DrawState &state, UniformSource &source, int &redraws)
             qFatal("redrawing never ends");
         return GetRand(state.MaxClassNo, source);
     });
-    const int landing = countFrom(state.CurNo.value(), state.RandSteps.value(), state.MaxClassNo.value());
+    const int landing = countFrom(state.CurNo.value(), state.RandSteps.value(),
+                                  state.MaxClassNo.value());
     state.CurNo = landing;
     return landing;
 }
@@ -64,12 +65,12 @@ void TestDraw::stepsForScriptedValues_data()
     QTest::addColumn<double>("steps");
 
     QTest::newRow("class 40, factor 1.1: spread 44, base 10") << 40 << 0.0f << 0.5f << 32.0;
-    QTest::newRow("class 40, factor 1.0 at the top of both draws") << 40 << 0.99999994f
-                                                                    << 0.99999994f << 49.0;
+    QTest::newRow("class 40, factor 1.0 at the top of both draws")
+        << 40 << 0.99999994f << 0.99999994f << 49.0;
     QTest::newRow("product in single precision reaches the next index")
         << 40 << 0.6363636255264282f << 0.5f << 22.0;
-    QTest::newRow("class 1, factor 1.5: spread rounds to 2, base to 0") << 1 << 0.72727275f
-                                                                       << 0.75f << 1.0;
+    QTest::newRow("class 1, factor 1.5: spread rounds to 2, base to 0")
+        << 1 << 0.72727275f << 0.75f << 1.0;
     QTest::newRow("class 1, factor 0.5: spread rounds to even 0") << 1 << 0.82f << 0.99f << 0.0;
     QTest::newRow("class 2, base 0.5 rounds to even 0") << 2 << 0.95f << 0.25f << 0.0;
     QTest::newRow("class 2, factor 1.2: spread 2") << 2 << 0.19f << 0.9f << 1.0;

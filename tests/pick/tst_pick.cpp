@@ -60,8 +60,9 @@ void TestPick::randomPickRunsItsTicksAndReveals()
     QCOMPARE(view.labNumCaptions, numbers(1, 11));
     QCOMPARE(clock.ticksOf(TimerId::TmrTextMove), 27);
     QCOMPARE(clock.ticksOf(TimerId::tmrBgColor), 7);
-    QCOMPARE(view.backColorHistory, (QList<Colour>{Colours::black, Colours::white, Colours::black,
-                                                   Colours::white, Colours::black, Colours::white}));
+    QCOMPARE(view.backColorHistory,
+             (QList<Colour>{Colours::black, Colours::white, Colours::black, Colours::white,
+                            Colours::black, Colours::white}));
     QVERIFY(!clock.anyEnabled());
 
     QCOMPARE(view.backColor, Colours::white);

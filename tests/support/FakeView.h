@@ -13,7 +13,11 @@ class FakeView final : public View
 public:
     explicit FakeView(VirtualClock &clock) : m_clock(clock) {}
 
-    void setBackColor(Colour colour) override { backColor = colour; backColorHistory.append(colour); }
+    void setBackColor(Colour colour) override
+    {
+        backColor = colour;
+        backColorHistory.append(colour);
+    }
     void setCaption(CaptionOf label, const QString &caption) override;
     void setLabNumForeColor(Colour colour) override { labNumForeColor = colour; }
     int labNumLeft() const override { return labNumLeftTwips; }
@@ -22,7 +26,10 @@ public:
     void setTxtNumText(const QString &text) override { txtNum = text; }
     void setCmdRandomVisible(bool visible) override { cmdRandomVisible = visible; }
     void setCmdRandomEnabled(bool enabled) override { cmdRandomEnabled = enabled; }
-    void setTimerEnabled(TimerId timer, bool enabled) override { m_clock.setEnabled(timer, enabled); }
+    void setTimerEnabled(TimerId timer, bool enabled) override
+    {
+        m_clock.setEnabled(timer, enabled);
+    }
 
     // The design-time state of the window.
     Colour backColor = Colours::white;
