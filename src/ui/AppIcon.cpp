@@ -1,0 +1,6 @@
+#include "AppIcon.h"
+
+QIcon appIcon()
+{
+    return QIcon(QStringLiteral(":/tombolix/tombolix.png"));
+}

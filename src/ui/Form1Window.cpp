@@ -1,0 +1,242 @@
+#include "Form1Window.h"
+
+#include "AppIcon.h"
+#include "Fonts.h"
+#include "HiddenNumberField.h"
+#include "Units.h"
+#include "app/Form1.h"
+#include "pick/Texts.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+void setRoleColour(QWidget *widget, QPalette::ColorRole role, Colour colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    widget->setPalette(palette);
+}
+
+bool isLeftButton(QEvent *event)
+{
+    return static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+}
+
+} // namespace
+
+Form1Window::Form1Window(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Texts::formCaption());
+    setWindowIcon(appIcon());
+    setFixedSize(twipsToPx(4785), twipsToPx(2640));
+    setAutoFillBackground(true);
+    setBackColor(Colours::white);
+    // The field, the button and the credit line use the window's font, the small sans serif
+    // of the desktop it was designed on, so the credit fits its label.
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 8, 400));
+
+    // In the order of the window description.
+    m_txtNum = new HiddenNumberField(this);
+    m_txtNum->setObjectName(QStringLiteral("TxtNum"));
+    // Its top is the client height: out of sight, yet enabled and able to hold the focus.
+    m_txtNum->setGeometry(twipsRect(120, 2640, 735, 270));
+    m_txtNum->setKeyPress([this](Int16 &KeyAscii) {
+        if (m_form)
+            m_form->TxtNum_KeyPress(KeyAscii);
+    });
+
+    m_cmdRandom = new QPushButton(Texts::randomButton(), this);
+    m_cmdRandom->setObjectName(QStringLiteral("CmdRandom"));
+    m_cmdRandom->setGeometry(twipsRect(1560, 1800, 1575, 495));
+    connect(m_cmdRandom, &QPushButton::clicked, this, [this] {
+        if (m_form)
+            m_form->CmdRandom_Click();
+    });
+
+    m_labName = addLabel("LabName", QRect(1560, 600, 3015, 975), QString(), Colours::resultRed,
+                         Qt::AlignHCenter);
+    m_labName->setFont(designFont(QStringLiteral("標楷體"), 36, 700));
+    m_label3 = addLabel("Label3", QRect(120, 2400, 2895, 255), Texts::credit(), Colours::black,
+                        Qt::AlignLeft);
+    m_label2 = addLabel("Label2", QRect(3000, 2400, 1695, 255), Texts::webAddress(),
+                        Colours::black, Qt::AlignLeft);
+    m_label2->setFont(designFont(QStringLiteral("新細明體"), 9, 400, true));
+    m_labNum = addLabel("labNum", QRect(600, 480, 975, 1095), QString(), Colours::countingGrey,
+                        Qt::AlignHCenter);
+    m_labNum->setFont(designFont(QStringLiteral("Arial Black"), 36, 400));
+    m_labNumLeft = 600;
+    m_label1 = addLabel("Label1", QRect(120, 120, 4575, 495), Texts::heading(),
+                        Colours::headingBlue, Qt::AlignHCenter);
+    m_label1->setFont(designFont(QStringLiteral("Arial Black"), 15.75, 400));
+
+    // Labels take no focus, so the tab order is the field, then the button.
+    setTabOrder(m_txtNum, m_cmdRandom);
+    m_txtNum->setFocus();
+
+    m_tmrTextMove = addTimer("TmrTextMove", TimerId::TmrTextMove,
+                             [](Form1 &form) { form.TmrTextMove_Timer(); });
+    m_tmrCount = addTimer("tmrCount", TimerId::tmrCount,
+                          [](Form1 &form) { form.tmrCount_Timer(); });
+    m_tmrBgColor = addTimer("tmrBgColor", TimerId::tmrBgColor,
+                            [](Form1 &form) { form.tmrBgColor_Timer(); });
+}
+
+QLabel *Form1Window::addLabel(const char *name, QRect twips, const QString &caption,
+                              Colour colour, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    // Names from the roster are shown as written, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    // No fill of its own, so the window's colour and its flashing show behind the text.
+    label->setAutoFillBackground(false);
+    setRoleColour(label, QPalette::WindowText, colour);
+    label->installEventFilter(this);
+    return label;
+}
+
+QTimer *Form1Window::addTimer(const char *name, TimerId id, void (*tick)(Form1 &))
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(timerIntervalMs(id));
+    connect(timer, &QTimer::timeout, this, [this, tick] {
+        if (m_form)
+            tick(*m_form);
+    });
+    return timer;
+}
+
+QTimer *Form1Window::timer(TimerId id) const
+{
+    switch (id) {
+    case TimerId::TmrTextMove:
+        return m_tmrTextMove;
+    case TimerId::tmrCount:
+        return m_tmrCount;
+    case TimerId::tmrBgColor:
+        return m_tmrBgColor;
+    }
+    return nullptr;
+}
+
+QLabel *Form1Window::label(CaptionOf id) const
+{
+    switch (id) {
+    case CaptionOf::Label1:
+        return m_label1;
+    case CaptionOf::LabName:
+        return m_labName;
+    case CaptionOf::labNum:
+        return m_labNum;
+    }
+    return nullptr;
+}
+
+void Form1Window::setBackColor(Colour colour)
+{
+    setRoleColour(this, QPalette::Window, colour);
+}
+
+void Form1Window::setCaption(CaptionOf id, const QString &caption)
+{
+    label(id)->setText(caption);
+}
+
+void Form1Window::setLabNumForeColor(Colour colour)
+{
+    setRoleColour(m_labNum, QPalette::WindowText, colour);
+}
+
+void Form1Window::setLabNumLeft(int twips)
+{
+    // The logic compares the position it set for equality, so it is held in twips and only
+    // the display is rounded to pixels.
+    m_labNumLeft = twips;
+    m_labNum->move(twipsToPx(twips), m_labNum->y());
+}
+
+QString Form1Window::txtNumText() const
+{
+    return m_txtNum->text();
+}
+
+void Form1Window::setTxtNumText(const QString &text)
+{
+    m_txtNum->setText(text);
+}
+
+void Form1Window::setCmdRandomVisible(bool visible)
+{
+    m_cmdRandom->setVisible(visible);
+}
+
+void Form1Window::setCmdRandomEnabled(bool enabled)
+{
+    m_cmdRandom->setEnabled(enabled);
+}
+
+void Form1Window::setTimerEnabled(TimerId id, bool enabled)
+{
+    if (enabled)
+        timer(id)->start();
+    else
+        timer(id)->stop();
+}
+
+void Form1Window::keyPressEvent(QKeyEvent *event)
+{
+    // The button is the window's default button: Enter presses it, but only while it can be
+    // pressed, so Enter during a pick is ignored.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (m_cmdRandom->isVisibleTo(this) && m_cmdRandom->isEnabled())
+            m_cmdRandom->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1Window::closeEvent(QCloseEvent *event)
+{
+    for (TimerId id : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor})
+        timer(id)->stop();
+    if (m_form)
+        m_form->Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+bool Form1Window::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_label2 && m_form) {
+        if (event->type() == QEvent::MouseButtonPress && isLeftButton(event)) {
+            m_label2Pressed = true;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            m_label2Pressed = false;
+        } else if (event->type() == QEvent::MouseButtonRelease && isLeftButton(event)) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool inside = m_label2->rect().contains(mouse->position().toPoint());
+            if (std::exchange(m_label2Pressed, false) && inside)
+                m_form->Label2_Click();
+        }
+    } else if (watched == m_label3 && m_form && event->type() == QEvent::MouseButtonDblClick
+               && isLeftButton(event)) {
+        m_form->Label3_DblClick();
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "pick/View.h"
+
+#include <QWidget>
+
+class Form1;
+class HiddenNumberField;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The main window as designed: fixed size, controls at their twip positions, three timers.
+// It shows what the logic sets and hands every event to the logic; it decides nothing itself.
+class Form1Window final : public QWidget, public View
+{
+public:
+    explicit Form1Window(QWidget *parent = nullptr);
+
+    // Events reach the logic only once it is attached.
+    void attach(Form1 &form) { m_form = &form; }
+
+    void setBackColor(Colour colour) override;
+    void setCaption(CaptionOf label, const QString &caption) override;
+    void setLabNumForeColor(Colour colour) override;
+    int labNumLeft() const override { return m_labNumLeft; }
+    void setLabNumLeft(int twips) override;
+    QString txtNumText() const override;
+    void setTxtNumText(const QString &text) override;
+    void setCmdRandomVisible(bool visible) override;
+    void setCmdRandomEnabled(bool enabled) override;
+    void setTimerEnabled(TimerId timer, bool enabled) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *addLabel(const char *name, QRect twips, const QString &caption, Colour colour,
+                     Qt::Alignment alignment);
+    QTimer *addTimer(const char *name, TimerId id, void (*tick)(Form1 &));
+    QTimer *timer(TimerId id) const;
+    QLabel *label(CaptionOf id) const;
+
+    Form1 *m_form = nullptr;
+    HiddenNumberField *m_txtNum;
+    QPushButton *m_cmdRandom;
+    QLabel *m_labName;
+    QLabel *m_label3;
+    QLabel *m_label2;
+    QLabel *m_labNum;
+    QLabel *m_label1;
+    QTimer *m_tmrTextMove;
+    QTimer *m_tmrCount;
+    QTimer *m_tmrBgColor;
+    int m_labNumLeft = 0;
+    // A click is a press and a release on the label; the second click of a double-click is not.
+    bool m_label2Pressed = false;
+};

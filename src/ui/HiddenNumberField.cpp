@@ -1,0 +1,74 @@
+#include "HiddenNumberField.h"
+
+#include "pick/PickSequence.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace {
+
+constexpr char16_t backspace = 8;
+constexpr char16_t carriageReturn = 13;
+
+// Reduces any edit to digits instead of refusing it, so a paste of "12a" leaves "12".
+class DigitsOnly final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        pos = int(keepDigits(QStringView(input).left(pos)).size());
+        input = keepDigits(input);
+        return Acceptable;
+    }
+};
+
+// A key press that types a character, as opposed to an editing key or a shortcut.
+bool typesCharacter(const QKeyEvent &event)
+{
+    if (event.text().isEmpty() || event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    for (QChar c : event.text()) {
+        if (!c.isPrint() && c != backspace && c != carriageReturn)
+            return false;
+    }
+    return true;
+}
+
+// Key codes are 16-bit signed; characters past 32767 wrap to negative codes, never digits.
+Int16 keyAscii(QChar c)
+{
+    return Int16(static_cast<qint16>(c.unicode()));
+}
+
+} // namespace
+
+HiddenNumberField::HiddenNumberField(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new DigitsOnly(this));
+}
+
+void HiddenNumberField::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyPress || !typesCharacter(*event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QString kept;
+    for (QChar c : event->text()) {
+        Int16 code = keyAscii(c);
+        m_keyPress(code);
+        if (code != 0)
+            kept.append(QChar(static_cast<char16_t>(code.value())));
+    }
+    // Kept as typed: digits insert, backspace erases and a carriage return goes on to the
+    // window, where it presses the default button.
+    if (kept == event->text()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (const QString digits = keepDigits(kept); !digits.isEmpty())
+        insert(digits);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "errors/Checked.h"
+
+#include <QLineEdit>
+
+#include <functional>
+
+// The single-line field for the designated number. Every character typed into it passes
+// through the key-press procedure, which may discard it; text that arrives by any other route
+// (paste, drop, input method) is cut down to the characters typing would have kept.
+class HiddenNumberField final : public QLineEdit
+{
+public:
+    using KeyPress = std::function<void(Int16 &KeyAscii)>;
+
+    explicit HiddenNumberField(QWidget *parent = nullptr);
+    void setKeyPress(KeyPress keyPress) { m_keyPress = std::move(keyPress); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    KeyPress m_keyPress;
+};
