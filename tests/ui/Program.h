@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "draw/ClockSeededSource.h"
+#include "ui/Form1Window.h"
+#include "ui/MessageBoxErrorDialog.h"
+#include "ui/QtDesktop.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+// A class folder on disk: rand.ini naming the roster by its absolute path, and the roster.
+struct ClassFolder
+{
+    QTemporaryDir dir;
+
+    explicit ClassFolder(const QStringList &names)
+    {
+        QFile roster(rosterPath());
+        if (!roster.open(QIODevice::WriteOnly))
+            qFatal("cannot write the roster");
+        for (qsizetype i = 0; i < names.size(); ++i)
+            roster.write((QString::number(i + 1) + u'\t' + names[i] + u"\r\n"_qs).toUtf8());
+        QFile ini(settingsPath());
+        if (!ini.open(QIODevice::WriteOnly))
+            qFatal("cannot write rand.ini");
+        ini.write((u"File="_qs + rosterPath() + u"\r\nMaxClassNo="_qs
+                   + QString::number(names.size()) + u"\r\n"_qs)
+                      .toUtf8());
+    }
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("rand.ini")); }
+    QString rosterPath() const { return dir.filePath(QStringLiteral("class.txt")); }
+};
+
+// The program as main wires it, except that ending it is recorded instead of leaving the
+// event loop.
+struct Program
+{
+    Form1Window window;
+    QList<int> endRequests;
+    MessageBoxErrorDialog dialog{&window, [this](int status) { endRequests.append(status); }};
+    QtDesktop desktop{&window};
+    ClockSeededSource source;
+    Form1 form{window, source, dialog, desktop};
+
+    Program() { window.attach(form); }
+
+    // Initialise and load; true when the window may be shown.
+    bool start(const QString &settingsPath)
+    {
+        form.Form_Initialize();
+        form.Form_Load(settingsPath);
+        return !form.ended();
+    }
+
+    template<typename T = QWidget>
+    T *find(const char *name) const
+    {
+        return window.findChild<T *>(QString::fromLatin1(name));
+    }
+};
+
+// Calls inspect with every modal dialog that comes up while it lives, then closes it.
+class ModalCloser
+{
+public:
+    explicit ModalCloser(std::function<void(QDialog *)> inspect) : m_inspect(std::move(inspect))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                ++seen;
+                m_inspect(dialog);
+                dialog->done(QDialog::Accepted);
+            }
+        });
+        m_timer.start();
+    }
+
+    int seen = 0;
+
+private:
+    std::function<void(QDialog *)> m_inspect;
+    QTimer m_timer;
+};

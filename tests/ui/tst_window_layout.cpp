@@ -1,0 +1,167 @@
+// The window against its design: geometry, fonts, colours and the state it opens in.
+#include "Program.h"
+
+#include "pick/Texts.h"
+#include "ui/Fonts.h"
+
+#include <QAccessible>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void geometry_data();
+    void geometry();
+    void labels_data();
+    void labels();
+    void window();
+};
+
+void TestLayout::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    // Twips divided by 15; each row catches a control misplaced or sized from the wrong column.
+    QTest::newRow("TxtNum lies just below the client area")
+        << u"TxtNum"_qs << QRect(8, 176, 49, 18);
+    QTest::newRow("CmdRandom") << u"CmdRandom"_qs << QRect(104, 120, 105, 33);
+    QTest::newRow("LabName") << u"LabName"_qs << QRect(104, 40, 201, 65);
+    QTest::newRow("Label3 reaches past the bottom") << u"Label3"_qs << QRect(8, 160, 193, 17);
+    QTest::newRow("Label2 reaches past the bottom") << u"Label2"_qs << QRect(200, 160, 113, 17);
+    QTest::newRow("labNum at its design place") << u"labNum"_qs << QRect(40, 32, 65, 73);
+    QTest::newRow("Label1") << u"Label1"_qs << QRect(8, 8, 305, 33);
+}
+
+void TestLayout::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    Form1Window window;
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+}
+
+void TestLayout::labels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("substitute");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<bool>("underline");
+
+    const int centred = Qt::AlignHCenter | Qt::AlignTop;
+    const int left = Qt::AlignLeft | Qt::AlignTop;
+    QTest::newRow("LabName: bold Kai, red, centred")
+        << u"LabName"_qs << QString() << QColor(255, 0, 0) << centred << u"標楷體"_qs
+        << u"AR PL UKai TW"_qs << 36.0 << 700 << false;
+    QTest::newRow("Label2: underlined Ming shows the address")
+        << u"Label2"_qs << Texts::webAddress() << QColor(0, 0, 0) << left << u"新細明體"_qs
+        << u"AR PL UMing TW"_qs << 9.0 << 400 << true;
+    QTest::newRow("labNum: Arial Black, grey, centred")
+        << u"labNum"_qs << QString() << QColor(192, 192, 192) << centred << u"Arial Black"_qs
+        << u"DejaVu Sans"_qs << 36.0 << 400 << false;
+    QTest::newRow("Label1: Arial Black at a fractional size, light blue")
+        << u"Label1"_qs << Texts::heading() << QColor(0x80, 0x80, 0xFF) << centred
+        << u"Arial Black"_qs << u"DejaVu Sans"_qs << 15.75 << 400 << false;
+    QTest::newRow("Label3: window font, black")
+        << u"Label3"_qs << Texts::credit() << QColor(0, 0, 0) << left << QString() << QString()
+        << 8.0 << 400 << false;
+}
+
+void TestLayout::labels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QColor, colour);
+    QFETCH(int, alignment);
+    QFETCH(QString, family);
+    QFETCH(QString, substitute);
+    QFETCH(qreal, points);
+    QFETCH(int, weight);
+    QFETCH(bool, underline);
+
+    Form1Window window;
+    auto *label = window.findChild<QLabel *>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(int(label->alignment()), alignment);
+    // The window's colour, and its flashing, must show through.
+    QVERIFY(!label->autoFillBackground());
+    // Screen readers read what the label shows.
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), caption);
+
+    const QFont font = label->font();
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.underline(), underline);
+    if (family.isEmpty())
+        return;
+    QCOMPARE(font.family(), family);
+    const bool real = QFontDatabase::hasFamily(family);
+    const QFontInfo shown(font);
+    QCOMPARE(shown.family(), real ? family : substitute);
+    if (family == u"Arial Black" && !real)
+        QCOMPARE_GE(shown.weight(), int(QFont::Bold)); // its substitute must still look black
+    else
+        QCOMPARE(font.weight(), weight);
+    // Names and the address are drawn from the font itself, never as empty boxes.
+    if (substitute.startsWith(u"AR PL")) {
+        const QFontMetrics metrics(font);
+        for (QChar c : u"陳志豪林雅婷"_qs)
+            QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    }
+}
+
+void TestLayout::window()
+{
+    Form1Window window;
+    QCOMPARE(window.windowTitle(), u"Class Number Tombolix"_qs);
+    QCOMPARE(window.minimumSize(), QSize(319, 176));
+    QCOMPARE(window.maximumSize(), QSize(319, 176));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(window.autoFillBackground());
+
+    auto *button = window.findChild<QPushButton *>(u"CmdRandom"_qs);
+    QCOMPARE(button->text(), u"Random!"_qs);
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+             u"Random!"_qs);
+    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(field->nextInFocusChain(), button);
+    QCOMPARE(window.labNumLeft(), 600);
+    const QList<std::pair<QString, int>> timers{
+        {u"TmrTextMove"_qs, 10}, {u"tmrCount"_qs, 50}, {u"tmrBgColor"_qs, 75}};
+    for (const auto &[name, interval] : timers) {
+        auto *timer = window.findChild<QTimer *>(name);
+        QVERIFY(timer && !timer->isActive());
+        QCOMPARE(timer->interval(), interval);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Out of sight but visible and enabled, with the focus, so digits typed at once reach it.
+    QVERIFY(field->isVisible());
+    QVERIFY(field->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), field);
+    QVERIFY(button->isVisible());
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_window_layout.moc"

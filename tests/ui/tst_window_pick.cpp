@@ -1,0 +1,203 @@
+// Whole picks through the real window with real timers: the keyboard, the mouse, the hidden
+// field and a roster that goes missing.
+#include "Program.h"
+
+#include "pick/Texts.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList names{u"王小明"_qs, u"李美玲"_qs, u"陳志豪"_qs, u"林雅婷"_qs,
+                        u"張家豪"_qs};
+constexpr int pickTimeoutMs = 10000;
+
+enum class Press { EnterInField, EnterOnButton, MouseClick };
+
+} // namespace
+
+class TestPick : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void randomPick_data();
+    void randomPick();
+    void enterDuringPickIgnored();
+    void designatedNumberTyped();
+    void textArrivingOtherwiseKeepsDigits_data();
+    void textArrivingOtherwiseKeepsDigits();
+    void rosterGoneBetweenPicks();
+
+private:
+    void finishPick();
+    QString shown(const char *label) const { return m_program->find<QLabel>(label)->text(); }
+
+    std::unique_ptr<ClassFolder> m_folder;
+    std::unique_ptr<Program> m_program;
+    QLineEdit *m_field = nullptr;
+    QPushButton *m_button = nullptr;
+};
+
+void TestPick::init()
+{
+    m_folder = std::make_unique<ClassFolder>(names);
+    m_program = std::make_unique<Program>();
+    QVERIFY(m_program->start(m_folder->settingsPath()));
+    m_field = m_program->find<QLineEdit>("TxtNum");
+    m_button = m_program->find<QPushButton>("CmdRandom");
+    m_program->window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+}
+
+void TestPick::cleanup()
+{
+    m_program.reset();
+    m_folder.reset();
+}
+
+// Waits for the button to come back and checks the window as every pick leaves it.
+void TestPick::finishPick()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_button->isVisible(), pickTimeoutMs);
+    QVERIFY(m_button->isEnabled());
+    const int number = shown("labNum").toInt();
+    QVERIFY(number >= 1 && number <= names.size());
+    QCOMPARE(shown("LabName"), names[number - 1]);
+    QCOMPARE(shown("Label1"), Texts::luckyStudent());
+    QCOMPARE(m_program->window.labNumLeft(), 600);
+    QCOMPARE(m_program->find("labNum")->x(), 40);
+    QCOMPARE(m_program->find("labNum")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(m_program->window.palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void TestPick::randomPick_data()
+{
+    QTest::addColumn<Press>("press");
+    QTest::newRow("Enter in the hidden field presses the default button") << Press::EnterInField;
+    QTest::newRow("Enter with the button focused") << Press::EnterOnButton;
+    QTest::newRow("mouse click") << Press::MouseClick;
+}
+
+void TestPick::randomPick()
+{
+    QFETCH(Press, press);
+    for (int pick = 1; pick <= 2; ++pick) {
+        switch (press) {
+        case Press::EnterInField:
+            QTest::keyClick(m_field, Qt::Key_Return);
+            break;
+        case Press::EnterOnButton:
+            m_button->setFocus();
+            QTest::keyClick(m_button, Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case Press::MouseClick:
+            QTest::mouseClick(m_button, Qt::LeftButton);
+            break;
+        }
+        QVERIFY(!m_button->isVisible());
+        QCOMPARE(shown("Label1"), Texts::luckyNumber());
+        finishPick();
+        QCOMPARE(m_program->form.state().PickedCount, pick);
+    }
+    // No student twice while the class has not had its turn.
+    QVERIFY(m_program->form.state().PickedNo[0] != m_program->form.state().PickedNo[1]);
+}
+
+void TestPick::enterDuringPickIgnored()
+{
+    QTest::keyClick(m_field, Qt::Key_Return);
+    const QPoint where = m_button->geometry().center();
+    QTest::keyClick(m_field, Qt::Key_Return);
+    QTest::keyClick(&m_program->window, Qt::Key_Return);
+    QTest::mouseDClick(&m_program->window, Qt::LeftButton, {}, where);
+    finishPick();
+    QCOMPARE(m_program->form.state().PickedCount, 1);
+}
+
+void TestPick::designatedNumberTyped()
+{
+    // Letters and blanks are discarded; editing keys work as in any field.
+    QTest::keyClicks(m_field, u"7a 4"_qs);
+    QCOMPARE(m_field->text(), u"74"_qs);
+    QTest::keyClick(m_field, Qt::Key_Home);
+    QTest::keyClick(m_field, Qt::Key_Delete);
+    QCOMPARE(m_field->text(), u"4"_qs);
+    QTest::keyClick(m_field, Qt::Key_End);
+    QTest::keyClicks(m_field, u"9"_qs);
+    QTest::keyClick(m_field, Qt::Key_Backspace);
+    QCOMPARE(m_field->text(), u"4"_qs);
+
+    QTest::keyClick(m_field, Qt::Key_Return);
+    finishPick();
+    QCOMPARE(shown("labNum"), u"4"_qs);
+    QCOMPARE(shown("LabName"), names[3]);
+    QCOMPARE(m_field->text(), QString());
+    // The designated pick is not kept in the history.
+    QCOMPARE(m_program->form.state().PickedCount, 0);
+}
+
+void TestPick::textArrivingOtherwiseKeepsDigits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("route");
+    QTest::newRow("clipboard paste with letters") << u"a2 b"_qs << 0;
+    QTest::newRow("input method commits other scripts' digits") << u"٣2五"_qs << 1;
+    QTest::newRow("inserted by the context menu or a drop") << u"x\t2\r"_qs << 2;
+}
+
+void TestPick::textArrivingOtherwiseKeepsDigits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, route);
+    if (route == 0) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
+    } else if (route == 1) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(m_field, &event);
+    } else {
+        m_field->insert(text);
+    }
+    QCOMPARE(m_field->text(), u"2"_qs);
+    // Before, such text made the next count fail to read the number and end the program.
+    QTest::keyClick(m_field, Qt::Key_Return);
+    finishPick();
+    QCOMPARE(shown("labNum"), u"2"_qs);
+    QVERIFY(m_program->endRequests.isEmpty());
+}
+
+void TestPick::rosterGoneBetweenPicks()
+{
+    QTest::keyClick(m_field, Qt::Key_Return);
+    finishPick();
+    QVERIFY(QFile::remove(m_folder->rosterPath()));
+
+    QStringList texts;
+    ModalCloser closer([&](QDialog *dialog) {
+        texts.append(static_cast<QMessageBox *>(dialog)->text());
+    });
+    QTest::keyClick(m_field, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(m_program->endRequests, QList<int>{1}, pickTimeoutMs);
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts[0].contains(u"(Function GetStudentInfo)\r\n"_qs), qPrintable(texts[0]));
+    // Nothing ticks behind the dialog, and no event reaches the logic after it.
+    QTest::keyClick(m_field, Qt::Key_Return);
+    const auto timers = m_program->window.findChildren<QTimer *>();
+    QCOMPARE(timers.size(), 3);
+    for (auto *timer : timers)
+        QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+    QCOMPARE(closer.seen, 1);
+    QCOMPARE(m_program->endRequests, QList<int>{1});
+}
+
+QTEST_MAIN(TestPick)
+#include "tst_window_pick.moc"
