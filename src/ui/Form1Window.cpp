@@ -32,9 +32,9 @@ bool isLeftButton(QEvent *event)
 } // namespace
 
 Form1Window::Form1Window(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Texts::formCaption());
@@ -69,8 +69,8 @@ Form1Window::Form1Window(QWidget *parent)
     m_labName->setFont(designFont(QStringLiteral("標楷體"), 36, 700));
     m_label3 = addLabel("Label3", QRect(120, 2400, 2895, 255), Texts::credit(), Colours::black,
                         Qt::AlignLeft);
-    m_label2 = addLabel("Label2", QRect(3000, 2400, 1695, 255), Texts::webAddress(),
-                        Colours::black, Qt::AlignLeft);
+    m_label2 = addLabel("Label2", QRect(3000, 2400, 1695, 255), Texts::webAddress(), Colours::black,
+                        Qt::AlignLeft);
     m_label2->setFont(designFont(QStringLiteral("新細明體"), 9, 400, true));
     m_labNum = addLabel("labNum", QRect(600, 480, 975, 1095), QString(), Colours::countingGrey,
                         Qt::AlignHCenter);
@@ -86,14 +86,13 @@ Form1Window::Form1Window(QWidget *parent)
 
     m_tmrTextMove = addTimer("TmrTextMove", TimerId::TmrTextMove,
                              [](Form1 &form) { form.TmrTextMove_Timer(); });
-    m_tmrCount = addTimer("tmrCount", TimerId::tmrCount,
-                          [](Form1 &form) { form.tmrCount_Timer(); });
+    m_tmrCount = addTimer("tmrCount", TimerId::tmrCount, [](Form1 &form) { form.tmrCount_Timer(); });
     m_tmrBgColor = addTimer("tmrBgColor", TimerId::tmrBgColor,
                             [](Form1 &form) { form.tmrBgColor_Timer(); });
 }
 
-QLabel *Form1Window::addLabel(const char *name, QRect twips, const QString &caption,
-                              Colour colour, Qt::Alignment alignment)
+QLabel *Form1Window::addLabel(const char *name, QRect twips, const QString &caption, Colour colour,
+                              Qt::Alignment alignment)
 {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));

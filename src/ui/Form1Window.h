@@ -12,7 +12,9 @@ class QTimer;
 
 // The main window as designed: fixed size, controls at their twip positions, three timers.
 // It shows what the logic sets and hands every event to the logic; it decides nothing itself.
-class Form1Window final : public QWidget, public View
+class Form1Window final
+    : public QWidget
+    , public View
 {
 public:
     explicit Form1Window(QWidget *parent = nullptr);

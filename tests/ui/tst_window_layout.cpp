@@ -139,14 +139,14 @@ void TestLayout::window()
 
     auto *button = window.findChild<QPushButton *>(u"CmdRandom"_qs);
     QCOMPARE(button->text(), u"Random!"_qs);
-    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
-             u"Random!"_qs);
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), u"Random!"_qs);
     auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
     QCOMPARE(field->text(), QString());
     QCOMPARE(field->nextInFocusChain(), button);
     QCOMPARE(window.labNumLeft(), 600);
-    const QList<std::pair<QString, int>> timers{
-        {u"TmrTextMove"_qs, 10}, {u"tmrCount"_qs, 50}, {u"tmrBgColor"_qs, 75}};
+    const QList<std::pair<QString, int>> timers{{u"TmrTextMove"_qs, 10},
+                                                {u"tmrCount"_qs, 50},
+                                                {u"tmrBgColor"_qs, 75}};
     for (const auto &[name, interval] : timers) {
         auto *timer = window.findChild<QTimer *>(name);
         QVERIFY(timer && !timer->isActive());

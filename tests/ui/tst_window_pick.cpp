@@ -13,8 +13,7 @@
 
 namespace {
 
-const QStringList names{u"王小明"_qs, u"李美玲"_qs, u"陳志豪"_qs, u"林雅婷"_qs,
-                        u"張家豪"_qs};
+const QStringList names{u"王小明"_qs, u"李美玲"_qs, u"陳志豪"_qs, u"林雅婷"_qs, u"張家豪"_qs};
 constexpr int pickTimeoutMs = 10000;
 
 enum class Press { EnterInField, EnterOnButton, MouseClick };
@@ -182,9 +181,8 @@ void TestPick::rosterGoneBetweenPicks()
     QVERIFY(QFile::remove(m_folder->rosterPath()));
 
     QStringList texts;
-    ModalCloser closer([&](QDialog *dialog) {
-        texts.append(static_cast<QMessageBox *>(dialog)->text());
-    });
+    ModalCloser closer(
+        [&](QDialog *dialog) { texts.append(static_cast<QMessageBox *>(dialog)->text()); });
     QTest::keyClick(m_field, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(m_program->endRequests, QList<int>{1}, pickTimeoutMs);
     QCOMPARE(texts.size(), 1);
