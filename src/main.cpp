@@ -30,5 +30,5 @@ int main(int argc, char **argv)
         return 1;
 
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -120,7 +120,7 @@ QTimer *Form1Window::addTimer(const char *name, TimerId id, void (*tick)(Form1 &
     return timer;
 }
 
-QTimer *Form1Window::timer(TimerId id) const
+QTimer *Form1Window::timerFor(TimerId id) const
 {
     switch (id) {
     case TimerId::TmrTextMove:
@@ -133,7 +133,7 @@ QTimer *Form1Window::timer(TimerId id) const
     return nullptr;
 }
 
-QLabel *Form1Window::label(CaptionOf id) const
+QLabel *Form1Window::labelFor(CaptionOf id) const
 {
     switch (id) {
     case CaptionOf::Label1:
@@ -151,9 +151,9 @@ void Form1Window::setBackColor(Colour colour)
     setRoleColour(this, QPalette::Window, colour);
 }
 
-void Form1Window::setCaption(CaptionOf id, const QString &caption)
+void Form1Window::setCaption(CaptionOf label, const QString &caption)
 {
-    label(id)->setText(caption);
+    labelFor(label)->setText(caption);
 }
 
 void Form1Window::setLabNumForeColor(Colour colour)
@@ -189,12 +189,12 @@ void Form1Window::setCmdRandomEnabled(bool enabled)
     m_cmdRandom->setEnabled(enabled);
 }
 
-void Form1Window::setTimerEnabled(TimerId id, bool enabled)
+void Form1Window::setTimerEnabled(TimerId timer, bool enabled)
 {
     if (enabled)
-        timer(id)->start();
+        timerFor(timer)->start();
     else
-        timer(id)->stop();
+        timerFor(timer)->stop();
 }
 
 void Form1Window::keyPressEvent(QKeyEvent *event)
@@ -214,7 +214,7 @@ void Form1Window::keyPressEvent(QKeyEvent *event)
 void Form1Window::closeEvent(QCloseEvent *event)
 {
     for (TimerId id : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor})
-        timer(id)->stop();
+        timerFor(id)->stop();
     if (m_form)
         m_form->Form_Unload();
     QWidget::closeEvent(event);

@@ -42,8 +42,8 @@ private:
     QLabel *addLabel(const char *name, QRect twips, const QString &caption, Colour colour,
                      Qt::Alignment alignment);
     QTimer *addTimer(const char *name, TimerId id, void (*tick)(Form1 &));
-    QTimer *timer(TimerId id) const;
-    QLabel *label(CaptionOf id) const;
+    QTimer *timerFor(TimerId id) const;
+    QLabel *labelFor(CaptionOf id) const;
 
     Form1 *m_form = nullptr;
     HiddenNumberField *m_txtNum;
