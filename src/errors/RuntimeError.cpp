@@ -16,7 +16,7 @@ constexpr std::array<FailureText, 5> failureTable{{
     {Failure::Overflow, 6, "Overflow"},
     {Failure::IndexOutOfRange, 9, "Subscript out of range"},
     {Failure::ReadPastEnd, 62, "Input past end of file"},
-    {Failure::CannotOpen, 53, "File not found"},
+    {Failure::CannotOpen, 53, "File cannot be opened"},
     {Failure::NotANumber, 13, "Type mismatch"},
 }};
 
