@@ -92,7 +92,10 @@ QString TextLineReader::takeLine(qsizetype end, qsizetype lineEndBytes)
     QByteArrayView line(m_pending.constData() + m_start, end - m_start);
     m_start = m_searchFrom = end + lineEndBytes;
 
-    if (line.size() >= m_unitBytes && unitAt(line, line.size() - m_unitBytes) == u'\r')
+    // Only a whole code unit can be the carriage return. After an odd byte at the end of a
+    // UTF-16 file, the last two bytes are halves of two different units.
+    if (line.size() >= m_unitBytes && line.size() % m_unitBytes == 0
+        && unitAt(line, line.size() - m_unitBytes) == u'\r')
         line.chop(m_unitBytes);
     if (line.size() > maxLineBytes)
         throw RuntimeError(Failure::ReadPastEnd);

@@ -47,6 +47,12 @@ void TestTextReading::readsLinesInEachEncoding_data()
         << QStringList{u"上\t下"_s, u"不"_s};
     QTest::newRow("UTF-16 odd byte at the end shows as U+FFFD")
         << utf16WithBom(u"A"_s, QStringConverter::Utf16LE) + 'B' << QStringList{u"A\uFFFD"_s};
+    // U+0D41 is stored 41 0D: with the odd 00 after it, its high byte looked like a CR.
+    QTest::newRow("UTF-16LE odd byte at the end makes no CR of the bytes before it")
+        << utf16WithBom(u"A\u0D41"_s, QStringConverter::Utf16LE) + '\0'
+        << QStringList{u"A\u0D41\uFFFD"_s};
+    QTest::newRow("UTF-16BE odd byte at the end makes no CR of the bytes before it")
+        << utf16WithBom(u"A一"_s, QStringConverter::Utf16BE) + '\r' << QStringList{u"A一\uFFFD"_s};
 
     QTest::newRow("Big5 trail byte is a backslash")
         << QByteArray("1\t\xB3\x5C\xA5\x5C\r\n") << QStringList{u"1\t許功"_s};
