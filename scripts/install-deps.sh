@@ -13,6 +13,7 @@ packages=(
     qt6-qpa-plugins      # the xcb and offscreen platform plugins
     libgl-dev            # Qt6Gui's CMake package looks for OpenGL
     clang-format         # the format check in scripts/test.sh
+    clang libclang-rt-14-dev # scripts/fuzz.sh: clang with libFuzzer and its sanitizer runtimes
     xvfb xauth           # xvfb-run, for starting the window without a display
     fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole check, as CI runs it: installs what is missing, checks the formatting, builds with
 # warnings as errors and runs every test, then builds again with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs every test once more. Exits non-zero if any step fails.
+# UndefinedBehaviorSanitizer and runs every test once more, and fuzzes the file readers for
+# 20 s each (scripts/fuzz.sh). Exits non-zero if any step fails.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 root=$PWD
@@ -49,7 +50,7 @@ finish()
 check_format()
 {
     local dirs=() dir
-    for dir in src tests bench; do
+    for dir in src tests bench fuzz; do
         [[ -d $dir ]] && dirs+=("$dir")
     done
     if ! find "${dirs[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z \
@@ -99,5 +100,6 @@ fi
 
 step "build (ASan + UBSan)" build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMBOLIX_SANITIZE=ON || finish
 step "tests (ASan + UBSan)" run_tests build-asan
+step "fuzz (20 s per target)" bash scripts/fuzz.sh 20
 
 finish
