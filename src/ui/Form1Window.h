@@ -46,16 +46,16 @@ private:
     QLabel *labelFor(CaptionOf id) const;
 
     Form1 *m_form = nullptr;
-    HiddenNumberField *m_txtNum;
-    QPushButton *m_cmdRandom;
-    QLabel *m_labName;
-    QLabel *m_label3;
-    QLabel *m_label2;
-    QLabel *m_labNum;
-    QLabel *m_label1;
-    QTimer *m_tmrTextMove;
-    QTimer *m_tmrCount;
-    QTimer *m_tmrBgColor;
+    HiddenNumberField *m_txtNum = nullptr;
+    QPushButton *m_cmdRandom = nullptr;
+    QLabel *m_labName = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label2 = nullptr;
+    QLabel *m_labNum = nullptr;
+    QLabel *m_label1 = nullptr;
+    QTimer *m_tmrTextMove = nullptr;
+    QTimer *m_tmrCount = nullptr;
+    QTimer *m_tmrBgColor = nullptr;
     int m_labNumLeft = 0;
     // A click is a press and a release on the label; the second click of a double-click is not.
     bool m_label2Pressed = false;
