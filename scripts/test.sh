@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole check, as CI runs it: installs what is missing, checks the formatting, builds with
-# warnings as errors and runs every test, then builds again with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs every test once more, and fuzzes the file readers for
-# 20 s each (scripts/fuzz.sh). Exits non-zero if any step fails.
+# warnings as errors and runs every test, builds and checks the .deb (scripts/check-package.sh),
+# then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test once
+# more, and fuzzes the file readers for 20 s each (scripts/fuzz.sh). Exits non-zero if any step
+# fails.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 root=$PWD
@@ -88,6 +89,7 @@ step "format check" check_format
 
 step "build (warnings as errors)" build build -DCMAKE_BUILD_TYPE=Release || finish
 step "tests" run_tests build
+step "package (.deb)" bash scripts/check-package.sh build
 
 # Any sanitizer finding ends the test process with a failure.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1:check_initialization_order=1
