@@ -1,3 +1,4 @@
+#include "Listing.h"
 #include "ScriptedSource.h"
 
 #include "draw/ClockSeededSource.h"
@@ -29,14 +30,6 @@ int pick(DrawState &state, UniformSource &source, int &redraws)
                                   state.MaxClassNo.value());
     state.CurNo = landing;
     return landing;
-}
-
-QList<int> history(const DrawState &state)
-{
-    QList<int> entries;
-    for (int i = 0; i < state.PickedCount.value(); ++i)
-        entries.append(state.PickedNo[i].value());
-    return entries;
 }
 
 } // namespace
@@ -149,7 +142,7 @@ void TestDraw::repeatAvoidance()
         return redraws[drawn++];
     });
     QCOMPARE(drawn, redraws.size());
-    QCOMPARE(history(state), historyAfter);
+    QCOMPARE(historyOf(state), historyAfter);
     QCOMPARE(state.RandSteps.value(), finalSteps);
     QCOMPARE(state.PickedNo[state.PickedCount].value(), 0);
 }

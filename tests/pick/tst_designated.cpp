@@ -4,18 +4,6 @@
 
 #include <QTest>
 
-namespace {
-
-QStringList numbers(int from, int to)
-{
-    QStringList list;
-    for (int n = from; n <= to; ++n)
-        list.append(QString::number(n));
-    return list;
-}
-
-} // namespace
-
 class TestDesignated : public QObject
 {
     Q_OBJECT

@@ -4,18 +4,6 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
-
-QStringList numbers(int from, int to)
-{
-    QStringList list;
-    for (int n = from; n <= to; ++n)
-        list.append(QString::number(n));
-    return list;
-}
-
-} // namespace
-
 class TestPick : public QObject
 {
     Q_OBJECT
@@ -135,9 +123,7 @@ void TestPick::wholeClassComesUpOnceEach()
     Rig rig;
     SeededSource source;
     Form1 form(rig.view, source, rig.dialog, rig.desktop);
-    rig.clock.connect(TimerId::tmrCount, [&] { form.tmrCount_Timer(); });
-    rig.clock.connect(TimerId::tmrBgColor, [&] { form.tmrBgColor_Timer(); });
-    rig.clock.connect(TimerId::TmrTextMove, [&] { form.TmrTextMove_Timer(); });
+    wireTimers(rig.clock, form);
     form.Form_Load(folder.settingsPath());
 
     QSet<QString> shown;

@@ -1,4 +1,5 @@
 #include "ClassFolder.h"
+#include "Listing.h"
 #include "Rig.h"
 #include "SeededSource.h"
 
@@ -24,14 +25,6 @@ struct FileSnapshot
     }
     bool operator==(const FileSnapshot &) const = default;
 };
-
-QList<int> historyOf(const Form1State &state)
-{
-    QList<int> entries;
-    for (int i = 0; i < state.PickedCount.value(); ++i)
-        entries.append(state.PickedNo[i].value());
-    return entries;
-}
 
 } // namespace
 
@@ -70,9 +63,7 @@ void TestSoak::manyPicksKeepTheHistorySound()
     Rig rig;
     SeededSource source{quint32(classSize)};
     Form1 form(rig.view, source, rig.dialog, rig.desktop);
-    rig.clock.connect(TimerId::tmrCount, [&] { form.tmrCount_Timer(); });
-    rig.clock.connect(TimerId::tmrBgColor, [&] { form.tmrBgColor_Timer(); });
-    rig.clock.connect(TimerId::TmrTextMove, [&] { form.TmrTextMove_Timer(); });
+    wireTimers(rig.clock, form);
     form.Form_Load(folder.settingsPath());
 
     QRandomGenerator choice(7);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClassFolder.h"
+#include "Listing.h"
 #include "Rig.h"
 
 #include "errors/Checked.h"
@@ -35,14 +36,7 @@ struct PickDriver
         pick();
     }
 
-    QList<int> history() const
-    {
-        QList<int> entries;
-        const Form1State &s = rig.form.state();
-        for (int i = 0; i < s.PickedCount.value(); ++i)
-            entries.append(s.PickedNo[i].value());
-        return entries;
-    }
+    QList<int> history() const { return historyOf(rig.form.state()); }
 
     ClassFolder folder;
     Rig rig;

@@ -7,6 +7,14 @@
 
 #include "app/Form1.h"
 
+// Lets the clock's ticks reach the window's timer procedures.
+inline void wireTimers(VirtualClock &clock, Form1 &form)
+{
+    clock.connect(TimerId::tmrCount, [&form] { form.tmrCount_Timer(); });
+    clock.connect(TimerId::tmrBgColor, [&form] { form.tmrBgColor_Timer(); });
+    clock.connect(TimerId::TmrTextMove, [&form] { form.TmrTextMove_Timer(); });
+}
+
 // The core wired to fakes: a whole program run on a virtual clock.
 struct Rig
 {
@@ -17,10 +25,5 @@ struct Rig
     FakeDesktop desktop;
     Form1 form{view, source, dialog, desktop};
 
-    Rig()
-    {
-        clock.connect(TimerId::tmrCount, [this] { form.tmrCount_Timer(); });
-        clock.connect(TimerId::tmrBgColor, [this] { form.tmrBgColor_Timer(); });
-        clock.connect(TimerId::TmrTextMove, [this] { form.TmrTextMove_Timer(); });
-    }
+    Rig() { wireTimers(clock, form); }
 };
