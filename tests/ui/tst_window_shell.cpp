@@ -41,12 +41,12 @@ void TestShell::init()
     m_program->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_program->window));
     m_opened.clear();
-    QDesktopServices::setUrlHandler(u"https"_qs, this, "openUrl");
+    QDesktopServices::setUrlHandler(QUrl(Texts::webAddress()).scheme(), this, "openUrl");
 }
 
 void TestShell::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(u"https"_qs);
+    QDesktopServices::unsetUrlHandler(QUrl(Texts::webAddress()).scheme());
     m_program.reset();
     m_folder.reset();
 }
