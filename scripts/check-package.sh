@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the .deb in a configured and built build folder and checks it the way a user would meet
+# Builds the .deb in a configured build folder and checks it the way a user would meet
 # it: its dependencies resolve (apt-get simulates the install; nothing is installed), every file
 # is in its place, the desktop entry, metainfo and manual page are valid, and the unpacked
 # program starts on the example class, shows its window and ends when that window is closed.
@@ -50,14 +50,14 @@ if [[ ${1-} == --inside-display ]]; then
 fi
 
 if (($# != 1)) || [[ ! -f $1/CPackConfig.cmake ]]; then
-    echo "usage: $0 BUILD-DIR (a configured and built build folder)" >&2
+    echo "usage: $0 BUILD-DIR (a configured build folder)" >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
 self=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")
 root=$(cd "$(dirname "$self")/.." && pwd)
 
-for tool in cpack dpkg-deb apt-get xvfb-run xdotool g++ od; do
+for tool in cmake cpack dpkg-deb apt-get xvfb-run xdotool g++ od; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "check-package: $tool is missing; run scripts/install-deps.sh" >&2
         exit 1
@@ -75,7 +75,12 @@ fail()
     failures=$((failures + 1))
 }
 
-# --- Build the package
+# --- Build the package. cpack packs what is in the build folder as it is, so bring it up to date
+# first (nothing to do after a fresh build).
+if ! cmake --build "$build"; then
+    echo "check-package: building $build failed" >&2
+    exit 1
+fi
 rm -f "$build"/tombolix_*.deb
 if ! (cd "$build" && cpack -G DEB); then
     echo "check-package: cpack failed" >&2
