@@ -16,6 +16,7 @@ packages=(
     clang libclang-rt-14-dev # scripts/fuzz.sh: clang with libFuzzer and its sanitizer runtimes
     xvfb xauth           # xvfb-run, for starting the window without a display
     fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
+    pkgconf libxcb-damage0-dev # scripts/bench.sh: the first-paint probe (and xdotool below)
     dpkg-dev appstream desktop-file-utils man-db libx11-dev xdotool # scripts/check-package.sh
 )
 

@@ -1,0 +1,218 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release into build-bench/, runs them all side by side and prints one
+# table: start-up time and memory against a bare Qt window, pick timing against the nominal
+# tick time (idle, then beside two busy processes), wake-ups after a pick, and the draw engine.
+# Only the ratios are goals; the machine is shared, so its load is printed with the table.
+#
+# Environment: BENCH_BUILD (build folder), BENCH_STARTUP_RUNS (10), BENCH_PICKS (20).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root=$PWD
+build=${BENCH_BUILD:-$root/build-bench}
+startup_runs=${BENCH_STARTUP_RUNS:-10}
+picks=${BENCH_PICKS:-20}
+class_dir=$root/examples/utf8
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+busy_pids=()
+
+cleanup()
+{
+    local pid
+    for pid in "${busy_pids[@]}" $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${busy_pids[@]}" $program_pid $xvfb_pid; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+say() { printf '\n=== %s\n' "$*"; }
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+
+# Busy and total jiffies of the whole machine, to tell how busy it was over a stretch.
+cpu_sample() { awk '/^cpu / {print $2 + $3 + $4 + $7 + $8, $2 + $3 + $4 + $5 + $6 + $7 + $8}' /proc/stat; }
+
+median()
+{
+    sort -g | awk '{v[NR] = $1} END {if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+# The value of key=value in a line of output.
+field() { tr ' ' '\n' | sed -n "s/^$1=//p"; }
+
+bash scripts/install-deps.sh
+say "Build (Release) in $build"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOMBOLIX_BENCH=ON >"$work/configure.log" \
+    || { cat "$work/configure.log"; exit 1; }
+cmake --build "$build" --parallel "$(nproc)" \
+    --target tombolix bare_window first_paint bench_pick_timing bench_draw_engine
+
+tombolix=$build/src/tombolix
+bare=$build/bench/bare_window
+probe=$build/bench/first_paint
+
+load_before=$(load)
+cpu_before=$(cpu_sample)
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work/runtime}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+say "Draw engine: GetRand + CheckRepeat over whole cycles of a 99-student class"
+timeout 120 "$build/bench/bench_draw_engine" | tee "$work/draw.txt"
+
+say "Start-up under Xvfb: $startup_runs runs each, in turn, after one warm-up each"
+# One server for every run; it picks a free display and says which. A plain black root lets
+# the probe tell the program's first frame from the screen behind it.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+export QT_QPA_PLATFORM=xcb
+
+startup()
+{
+    local name=$1
+    shift
+    (cd "$class_dir" && timeout 60 "$probe" --timeout-ms 30000 -- "$@") \
+        2>>"$work/startup-stderr.log" | tee -a "$work/startup-$name.txt"
+}
+programs=(tombolix bare label)
+declare -A command=([tombolix]="$tombolix" [bare]="$bare" [label]="$bare --label")
+for name in "${programs[@]}"; do
+    # shellcheck disable=SC2086 # the command is a program and its arguments
+    startup "$name" ${command[$name]} >/dev/null || true
+    : >"$work/startup-$name.txt"
+done
+for run in $(seq "$startup_runs"); do
+    # The order turns every run, so none always follows the same other.
+    for i in 0 1 2; do
+        name=${programs[(run + i) % 3]}
+        # shellcheck disable=SC2086
+        printf 'run %2d %-8s %s\n' "$run" "$name" "$(startup "$name" ${command[$name]} || true)"
+    done
+done
+declare -A paint rss cpu count
+for name in "${programs[@]}"; do
+    count[$name]=$(wc -l <"$work/startup-$name.txt")
+    ((count[$name] > 0)) || { echo "no start-up of $name succeeded" >&2; cat "$work/startup-stderr.log" >&2; exit 1; }
+    paint[$name]=$(field first_paint_ms <"$work/startup-$name.txt" | median)
+    rss[$name]=$(field max_rss_kb <"$work/startup-$name.txt" | median)
+    cpu[$name]=$(field cpu_ms <"$work/startup-$name.txt" | median)
+done
+load_startup=$(load)
+
+say "Idle: context switches of tombolix over 10 s once a pick is over"
+# tombolix reads rand.ini from the folder it starts in.
+(cd "$class_dir" && exec "$tombolix") 2>>"$work/idle-stderr.log" &
+program_pid=$!
+switches()
+{
+    cat /proc/"$program_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'
+}
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n1)
+[[ -n $window ]] || { echo "tombolix showed no window" >&2; exit 1; }
+before_pick=$(switches)
+xdotool windowfocus --sync "$window" key Return
+# The longest pick of the 40-student example: (69 + 2) x 50 ms + 7 x 75 ms = 4.1 s.
+sleep 6
+after_pick=$(switches)
+sleep 10
+after_idle=$(switches)
+pick_switches=$((after_pick - before_pick))
+idle_switches=$((after_idle - after_pick))
+echo "during the pick (6 s): $pick_switches switches; idle 10 s after it: $idle_switches"
+for task in /proc/"$program_pid"/task/*; do
+    echo "  thread $(cat "$task/comm"): $(awk '/ctxt_switches/ {s += $2} END {print s}' \
+        "$task/status") switches in all"
+done
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+kill "$xvfb_pid"
+wait "$xvfb_pid" 2>/dev/null || true
+xvfb_pid=
+unset DISPLAY
+if ((pick_switches < 50)); then
+    echo "the Return key started no pick: the idle count is not after a pick" >&2
+    idle_switches="no pick"
+fi
+
+say "Pick timing: $picks real picks of the real window, offscreen, idle machine"
+QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$class_dir" "$picks" \
+    2>>"$work/pick-stderr.log" | tee "$work/pick-idle.txt"
+load_pick_idle=$(load)
+
+say "Pick timing: $picks picks beside two CPU-bound processes"
+for _ in 1 2; do
+    yes >/dev/null &
+    busy_pids+=($!)
+done
+QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$class_dir" "$picks" \
+    2>>"$work/pick-stderr.log" | tee "$work/pick-busy.txt"
+load_pick_busy=$(load)
+kill "${busy_pids[@]}"
+wait "${busy_pids[@]}" 2>/dev/null || true
+busy_pids=()
+
+load_after=$(load)
+cpu_after=$(cpu_sample)
+busy_pct=$(awk -v a="$cpu_before" -v b="$cpu_after" -v n="$(nproc)" 'BEGIN {
+    split(a, x, " "); split(b, y, " "); printf "%.0f", 100 * (y[1] - x[1]) / (y[2] - x[2]) }')
+
+# The table.
+row() { printf '| %-34s | %12s | %12s | %13s | %7s | %-4s |\n' "$@"; }
+verdict() { awk -v v="$1" -v g="$2" 'BEGIN { print (v != "" && v + 0 <= g + 0) ? "yes" : "NO" }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+abs() { awk -v v="$1" 'BEGIN { printf "%.3f", (v < 0) ? -v : v }'; }
+
+time_ratio=$(ratio "${paint[tombolix]}" "${paint[bare]}")
+rss_ratio=$(ratio "${rss[tombolix]}" "${rss[bare]}")
+dev_idle=$(field median_dev_pct <"$work/pick-idle.txt")
+dev_busy=$(field median_dev_pct <"$work/pick-busy.txt")
+idle_met=NO
+[[ $idle_switches =~ ^[0-9]+$ ]] && ((idle_switches <= 1)) && idle_met=yes
+
+say "Results"
+echo "machine: $(nproc) CPUs; load average (1, 5, 15 min) before: $load_before;" \
+    "after start-up: $load_startup; after idle picks: $load_pick_idle;" \
+    "during busy picks: $load_pick_busy; after: $load_after;" \
+    "CPU busy over the whole run: $busy_pct %"
+echo
+row "metric" "tombolix" "reference" "ratio / dev" "goal" "met?"
+row "----------------------------------" "------------" "------------" "-------------" \
+    "-------" "----"
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
+row "start-up to first paint, median" "${paint[tombolix]} ms" "${paint[bare]} ms" "$time_ratio" \
+    "<=1.25x" "$(verdict "${time_ratio%x}" 1.25)"
+row "peak RSS at start-up, median" "$(mib "${rss[tombolix]}")" "$(mib "${rss[bare]}")" \
+    "$rss_ratio" "<=1.15x" "$(verdict "${rss_ratio%x}" 1.15)"
+row "  processor time of start-up" "${cpu[tombolix]} ms" "${cpu[bare]} ms" \
+    "$(ratio "${cpu[tombolix]}" "${cpu[bare]}")" "-" "-"
+row "  first paint vs window + 1 label" "${paint[tombolix]} ms" "${paint[label]} ms" \
+    "$(ratio "${paint[tombolix]}" "${paint[label]}")" "-" "-"
+row "  peak RSS vs window + 1 label" "$(mib "${rss[tombolix]}")" "$(mib "${rss[label]}")" \
+    "$(ratio "${rss[tombolix]}" "${rss[label]}")" "-" "-"
+row "pick time, median, idle" "$(field median_ms <"$work/pick-idle.txt") ms" \
+    "$(field median_nominal_ms <"$work/pick-idle.txt") ms" "${dev_idle}%" "<=2%" \
+    "$(verdict "$(abs "$dev_idle")" 2)"
+row "pick time, median, 2 busy procs" "$(field median_ms <"$work/pick-busy.txt") ms" \
+    "$(field median_nominal_ms <"$work/pick-busy.txt") ms" "${dev_busy}%" "<=5%" \
+    "$(verdict "$(abs "$dev_busy")" 5)"
+row "wake-ups in 10 s idle after a pick" "$idle_switches" "-" "-" "<=1" "$idle_met"
+row "draw engine, per pick (99 class)" "$(field median_ns_per_pick <"$work/draw.txt") ns" "-" \
+    "-" "-" "-"
+echo
+echo "start-up: ${count[tombolix]}, ${count[bare]} and ${count[label]} good runs of tombolix, the bare window and the window with a label; pick timing: $picks picks each;" \
+    "draw: $(field redraws_per_pick <"$work/draw.txt") redraws per pick on average," \
+    "$(field last_pick_ns <"$work/draw.txt") ns for the last pick of a cycle"
