@@ -14,6 +14,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tombolix"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0.56"));
     QApplication::setWindowIcon(appIcon());
+    // The only text cursor is in the number field, which sits out of sight; a blinking one
+    // would wake the program twice a second while it waits for the next pick.
+    QApplication::setCursorFlashTime(0);
     installFontSubstitutions();
 
     Form1Window window;
