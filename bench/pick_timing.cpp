@@ -7,13 +7,7 @@
 // moment the button is shown again. Its nominal time is (RandSteps + 2) ticks of the count at
 // 50 ms, then 7 ticks of the flashing at 75 ms.
 // Prints one line per pick, then: picks=N median_ms=... median_nominal_ms=... median_dev_pct=...
-#include "app/Form1.h"
-#include "draw/ClockSeededSource.h"
-#include "ui/AppIcon.h"
-#include "ui/Fonts.h"
-#include "ui/Form1Window.h"
-#include "ui/MessageBoxErrorDialog.h"
-#include "ui/QtDesktop.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,18 +72,11 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    QApplication::setWindowIcon(appIcon());
-    installFontSubstitutions();
-    Form1Window window;
-    MessageBoxErrorDialog dialog(&window);
-    QtDesktop desktop(&window);
-    ClockSeededSource source;
-    Form1 form(window, source, dialog, desktop);
-    window.attach(form);
-    form.Form_Initialize();
-    form.Form_Load();
-    if (form.ended())
+    prepareApplication();
+    Program program;
+    if (!program.start())
         return 1;
+    Form1Window &window = program.window;
     window.show();
     auto *button = window.findChild<QPushButton *>(QStringLiteral("CmdRandom"));
 
@@ -106,10 +93,10 @@ int main(int argc, char **argv)
         clock.start();
         button->click();
         // The press has drawn the count's length; the count reads it as it goes.
-        const int randSteps = form.state().RandSteps.value();
+        const int randSteps = program.form.state().RandSteps.value();
         loop.exec();
         button->removeEventFilter(&watch);
-        if (watch.returnedNs < 0 || form.ended()) {
+        if (watch.returnedNs < 0 || program.form.ended()) {
             std::fprintf(stderr, "bench_pick_timing: pick %d did not finish\n", pick);
             return 1;
         }

@@ -1,5 +1,5 @@
 // The window against its design: geometry, fonts, colours and the state it opens in.
-#include "Program.h"
+#include "TestProgram.h"
 
 #include "pick/Texts.h"
 #include "ui/Fonts.h"

@@ -1,6 +1,6 @@
 // Whole picks through the real window with real timers: the keyboard, the mouse, the hidden
 // field and a roster that goes missing.
-#include "Program.h"
+#include "TestProgram.h"
 
 #include "pick/Texts.h"
 
@@ -40,7 +40,7 @@ private:
     QString shown(const char *label) const { return m_program->find<QLabel>(label)->text(); }
 
     std::unique_ptr<ClassFolder> m_folder;
-    std::unique_ptr<Program> m_program;
+    std::unique_ptr<TestProgram> m_program;
     QLineEdit *m_field = nullptr;
     QPushButton *m_button = nullptr;
 };
@@ -48,7 +48,7 @@ private:
 void TestPick::init()
 {
     m_folder = std::make_unique<ClassFolder>(names);
-    m_program = std::make_unique<Program>();
+    m_program = std::make_unique<TestProgram>();
     QVERIFY(m_program->start(m_folder->settingsPath()));
     m_field = m_program->find<QLineEdit>("TxtNum");
     m_button = m_program->find<QPushButton>("CmdRandom");

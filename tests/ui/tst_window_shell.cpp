@@ -1,5 +1,5 @@
 // The two link labels and the error dialog, through the real window and dialogs.
-#include "Program.h"
+#include "TestProgram.h"
 
 #include "pick/Texts.h"
 #include "ui/QtDesktop.h"
@@ -29,14 +29,14 @@ private slots:
 
 private:
     std::unique_ptr<ClassFolder> m_folder;
-    std::unique_ptr<Program> m_program;
+    std::unique_ptr<TestProgram> m_program;
     QList<QUrl> m_opened;
 };
 
 void TestShell::init()
 {
     m_folder = std::make_unique<ClassFolder>(QStringList{u"王小明"_qs});
-    m_program = std::make_unique<Program>();
+    m_program = std::make_unique<TestProgram>();
     QVERIFY(m_program->start(m_folder->settingsPath()));
     m_program->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_program->window));
@@ -101,7 +101,7 @@ void TestShell::aboutOnDoubleClickOnly()
 void TestShell::errorAtStartUp()
 {
     QTemporaryDir empty;
-    Program program;
+    TestProgram program;
     QString title, text, copied;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;

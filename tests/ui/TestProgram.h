@@ -1,10 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
-#include "draw/ClockSeededSource.h"
-#include "ui/Form1Window.h"
-#include "ui/MessageBoxErrorDialog.h"
-#include "ui/QtDesktop.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,30 +37,17 @@ struct ClassFolder
 
 // The program as main wires it, except that ending it is recorded instead of leaving the
 // event loop.
-struct Program
+struct TestProgram : Program
 {
-    Form1Window window;
-    QList<int> endRequests;
-    MessageBoxErrorDialog dialog{&window, [this](int status) { endRequests.append(status); }};
-    QtDesktop desktop{&window};
-    ClockSeededSource source;
-    Form1 form{window, source, dialog, desktop};
-
-    Program() { window.attach(form); }
-
-    // Initialise and load; true when the window may be shown.
-    bool start(const QString &settingsPath)
-    {
-        form.Form_Initialize();
-        form.Form_Load(settingsPath);
-        return !form.ended();
-    }
+    TestProgram() : Program([this](int status) { endRequests.append(status); }) {}
 
     template<typename T = QWidget>
     T *find(const char *name) const
     {
         return window.findChild<T *>(QString::fromLatin1(name));
     }
+
+    QList<int> endRequests;
 };
 
 // Calls inspect with every modal dialog that comes up while it lives, then closes it.
