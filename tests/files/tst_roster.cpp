@@ -28,6 +28,7 @@ private slots:
     void looksUpName();
     void reportsRemovedFile();
     void findsPathWrittenWithBackslashes();
+    void bundledBig5ClassMatchesUtf8Class();
 
 private:
     QTemporaryDir m_dir;
@@ -107,6 +108,17 @@ void TestRoster::findsPathWrittenWithBackslashes()
     const QString name = GetStudentInfo(u"名單\\三年甲班.txt"_s, 2);
     QDir::setCurrent(previous);
     QCOMPARE(name, u"Student 2"_s);
+}
+
+void TestRoster::bundledBig5ClassMatchesUtf8Class()
+{
+    // The Big5 example is what teachers with older machines copy: it must name the same class.
+    const QString examples = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../examples/");
+    for (int n = 1; n <= 40; ++n) {
+        const QString utf8 = GetStudentInfo(examples + u"utf8/class.txt"_s, n);
+        QVERIFY2(!utf8.isEmpty() && !utf8.contains(QChar::ReplacementCharacter), qPrintable(utf8));
+        QCOMPARE(GetStudentInfo(examples + u"big5/class.txt"_s, n), utf8);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRoster)
