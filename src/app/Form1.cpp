@@ -26,9 +26,7 @@ void Form1::dispatch(Body &&body)
 void Form1::endWithReport(const QString &message)
 {
     // Stop every timer first, so that no tick can raise a second dialog behind this one.
-    m_ended = true;
-    for (TimerId timer : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor})
-        m_view.setTimerEnabled(timer, false);
+    end();
     m_dialog.showError(errorDialogTitle(), errorDialogText(message));
     m_dialog.endProgram(1);
 }
@@ -59,7 +57,14 @@ void Form1::Form_Load(const QString &settingsPath)
 
 void Form1::Form_Unload()
 {
+    end();
+}
+
+void Form1::end()
+{
     m_ended = true;
+    for (TimerId timer : allTimers)
+        m_view.setTimerEnabled(timer, false);
 }
 
 void Form1::CmdRandom_Click()

@@ -40,6 +40,8 @@ protected:
 private:
     template<typename Body>
     void dispatch(Body &&body);
+    // No timer ticks and no event procedure runs after this.
+    void end();
 
     Form1State m_state;
     View &m_view;

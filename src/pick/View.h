@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
 // Colours as 24-bit values, red in the low byte.
 using Colour = quint32;
 namespace Colours {
@@ -15,6 +17,7 @@ inline constexpr Colour headingBlue = 16744576;
 
 enum class CaptionOf { Label1, LabName, labNum };
 enum class TimerId { TmrTextMove, tmrCount, tmrBgColor };
+inline constexpr std::array allTimers{TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor};
 
 constexpr int timerIntervalMs(TimerId timer)
 {

@@ -213,8 +213,6 @@ void Form1Window::keyPressEvent(QKeyEvent *event)
 
 void Form1Window::closeEvent(QCloseEvent *event)
 {
-    for (TimerId id : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor})
-        timerFor(id)->stop();
     if (m_form)
         m_form->Form_Unload();
     QWidget::closeEvent(event);

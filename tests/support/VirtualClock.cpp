@@ -31,7 +31,7 @@ bool VirtualClock::step()
 {
     Slot *next = nullptr;
     TimerId nextId{};
-    for (TimerId id : {TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor}) {
+    for (TimerId id : allTimers) {
         Slot &slot = m_slots[index(id)];
         if (!slot.enabled)
             continue;
