@@ -1,5 +1,7 @@
 #include "ReportError.h"
 
+#include "BuildConfig.h"
+
 namespace {
 const QString lineBreak = QStringLiteral("\r\n");
 }

@@ -28,10 +28,8 @@ inline QString credit()
 {
     return QStringLiteral("Class Number Tombolix by Orvanel ,");
 }
-inline QString webAddress()
-{
-    return QStringLiteral(TOMBOLIX_WEB_ADDRESS);
-}
+// The maker's home page, set when the program is built.
+QString webAddress();
 inline QString aboutName()
 {
     return QStringLiteral("Tombolix");

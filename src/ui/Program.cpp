@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "BuildConfig.h"
 #include "ui/AppIcon.h"
 #include "ui/Fonts.h"
 
@@ -8,7 +9,7 @@
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tombolix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0.56"));
+    QApplication::setApplicationVersion(QStringLiteral(TOMBOLIX_VERSION));
     QApplication::setWindowIcon(appIcon());
     // The only text cursor is in the number field, which sits out of sight; a blinking one
     // would wake the program twice a second while it waits for the next pick.

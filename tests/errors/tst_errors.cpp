@@ -1,3 +1,6 @@
+#include "Failures.h"
+
+#include "BuildConfig.h"
 #include "errors/Checked.h"
 #include "errors/ReportError.h"
 
@@ -9,17 +12,6 @@
 #include <limits>
 
 namespace {
-
-// The failure kind thrown by work, or nothing.
-std::optional<Failure> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
 
 class RecordingReporter final : public ErrorReporter
 {

@@ -1,0 +1,8 @@
+#include "Texts.h"
+
+#include "BuildConfig.h"
+
+QString Texts::webAddress()
+{
+    return QStringLiteral(TOMBOLIX_WEB_ADDRESS);
+}
