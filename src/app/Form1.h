@@ -8,9 +8,11 @@
 #include "pick/View.h"
 
 #include <QString>
+#include <QStringView>
 
 // The main window's state and event procedures. The adapter forwards every event here.
-// Once a report has ended the program, every event procedure returns at once.
+// Every event procedure runs under a handler of its own, so no failure reaches the event loop,
+// and once a report has ended the program every event procedure returns at once.
 class Form1 final : public ErrorReporter
 {
 public:
@@ -39,7 +41,7 @@ protected:
 
 private:
     template<typename Body>
-    void dispatch(Body &&body);
+    void dispatch(QStringView suffix, Body &&body);
     // No timer ticks and no event procedure runs after this.
     void end();
 

@@ -15,6 +15,7 @@ private slots:
     void goodStartWaitsWithEverythingClear();
     void shellActions();
     void closedWindowRunsNothingMore();
+    void failureInATimerWithoutHandlerIsReportedOnce();
 };
 
 void TestForm1::startUpRefusal_data()
@@ -112,6 +113,21 @@ void TestForm1::closedWindowRunsNothingMore()
     QVERIFY(rig.view.cmdRandomVisible);
     QCOMPARE(rig.desktop.opened, QStringList());
     QCOMPARE(rig.dialog.texts, QStringList());
+}
+
+void TestForm1::failureInATimerWithoutHandlerIsReportedOnce()
+{
+    ClassFolder folder(40);
+    Rig rig;
+    rig.form.Form_Load(folder.settingsPath());
+    rig.view.backColorFails = Failure::Overflow;
+
+    rig.form.tmrBgColor_Timer(); // must not throw into the event loop
+    QCOMPARE(rig.dialog.texts.size(), 1);
+    QVERIFY(rig.dialog.texts[0].contains(u"\r\n6: Overflow(Sub tmrBgColor_Timer)\r\n"));
+    QCOMPARE(rig.dialog.endRequests, 1);
+    QVERIFY(rig.form.ended());
+    QVERIFY(!rig.clock.anyEnabled());
 }
 
 QTEST_GUILESS_MAIN(TestForm1)

@@ -2,10 +2,13 @@
 
 #include "VirtualClock.h"
 
+#include "errors/RuntimeError.h"
 #include "pick/View.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The window as the logic sees it, with its timers on a virtual clock.
 class FakeView final : public View
@@ -15,6 +18,8 @@ public:
 
     void setBackColor(Colour colour) override
     {
+        if (backColorFails)
+            throw RuntimeError(*backColorFails);
         backColor = colour;
         backColorHistory.append(colour);
     }
@@ -30,6 +35,9 @@ public:
     {
         m_clock.setEnabled(timer, enabled);
     }
+
+    // Makes the next colour change fail, as a fault in a procedure without a handler would.
+    std::optional<Failure> backColorFails;
 
     // The design-time state of the window.
     Colour backColor = Colours::white;
