@@ -28,6 +28,8 @@ constexpr int pickTimeoutMs = 15000;
 // Ends the wait at the button's return, noting when it came.
 class ReturnWatch final : public QObject
 {
+    Q_OBJECT
+
 public:
     ReturnWatch(QEventLoop &loop, QElapsedTimer &clock) : m_loop(loop), m_clock(clock) {}
     qint64 returnedNs = -1;
@@ -116,3 +118,5 @@ int main(int argc, char **argv)
                 *std::max_element(deviation.begin(), deviation.end()));
     return 0;
 }
+
+#include "pick_timing.moc"

@@ -16,6 +16,8 @@ class Form1Window final
     : public QWidget
     , public View
 {
+    Q_OBJECT
+
 public:
     explicit Form1Window(QWidget *parent = nullptr);
 

@@ -13,6 +13,8 @@ constexpr char16_t carriageReturn = 13;
 // Reduces any edit to digits instead of refusing it, so a paste of "12a" leaves "12".
 class DigitsOnly final : public QValidator
 {
+    Q_OBJECT
+
 public:
     using QValidator::QValidator;
 
@@ -72,3 +74,5 @@ void HiddenNumberField::keyPressEvent(QKeyEvent *event)
     if (const QString digits = keepDigits(kept); !digits.isEmpty())
         insert(digits);
 }
+
+#include "HiddenNumberField.moc"

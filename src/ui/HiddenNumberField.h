@@ -11,6 +11,8 @@
 // (paste, drop, input method) is cut down to the characters typing would have kept.
 class HiddenNumberField final : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using KeyPress = std::function<void(Int16 &KeyAscii)>;
 

@@ -15,6 +15,8 @@ namespace {
 // The clipboard gets the text exactly as given, line breaks included, without the title.
 class CopyableMessageBox final : public QMessageBox
 {
+    Q_OBJECT
+
 public:
     using QMessageBox::QMessageBox;
 
@@ -56,3 +58,5 @@ void MessageBoxErrorDialog::endProgram(int exitStatus)
         return;
     m_quit(exitStatus);
 }
+
+#include "MessageBoxErrorDialog.moc"
