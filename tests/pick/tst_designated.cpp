@@ -43,7 +43,7 @@ void TestDesignated::stopsOnTheTypedNumber()
     driver.pickWithSteps(lastSteps);
     const QList<int> historyBefore = driver.history();
 
-    Rig &rig = driver.rig;
+    auto &rig = driver.rig;
     rig.view.labNumCaptions.clear();
     rig.clock.clearLog();
     rig.view.txtNum = typed;
@@ -75,7 +75,7 @@ void TestDesignated::clearingMidCountHandsBackToTheRandomLanding()
 {
     PickDriver driver(40);
     driver.pickWithSteps(44); // lands on 5
-    Rig &rig = driver.rig;
+    auto &rig = driver.rig;
     rig.view.labNumCaptions.clear();
     rig.view.txtNum = QStringLiteral("30");
     driver.scriptSteps(10);
@@ -103,7 +103,7 @@ void TestDesignated::unreachableNumberKeepsCountingWithoutEnding()
     QFETCH(QString, typed);
 
     PickDriver driver(40);
-    Rig &rig = driver.rig;
+    auto &rig = driver.rig;
     rig.view.txtNum = typed;
     driver.scriptSteps(10);
     rig.form.CmdRandom_Click();

@@ -120,15 +120,12 @@ void TestPick::missingRosterLineShowsAnEmptyName()
 void TestPick::wholeClassComesUpOnceEach()
 {
     ClassFolder folder(40);
-    Rig rig;
-    SeededSource source;
-    Form1 form(rig.view, source, rig.dialog, rig.desktop);
-    wireTimers(rig.clock, form);
-    form.Form_Load(folder.settingsPath());
+    Rig<SeededSource> rig;
+    rig.form.Form_Load(folder.settingsPath());
 
     QSet<QString> shown;
     for (int i = 0; i < 40; ++i) {
-        form.CmdRandom_Click();
+        rig.form.CmdRandom_Click();
         rig.clock.runUntil([&] { return rig.view.cmdRandomVisible; });
         QCOMPARE(rig.view.labName, ClassFolder::nameOf(rig.view.labNum.toInt()));
         shown.insert(rig.view.labNum);
@@ -144,7 +141,7 @@ void TestPick::rosterGoneAtRevealShowsOneDialog()
     QVERIFY(driver.folder.removeRoster());
 
     driver.pickWithSteps(12);
-    Rig &rig = driver.rig;
+    auto &rig = driver.rig;
     QCOMPARE(rig.dialog.texts.size(), 1);
     QVERIFY(rig.dialog.texts.first().contains(QStringLiteral("(Function GetStudentInfo)")));
     QCOMPARE(rig.dialog.endRequests, 1);

@@ -12,6 +12,11 @@ class ClassFolder
 {
 public:
     explicit ClassFolder(int maxClassNo) : ClassFolder(maxClassNo, namesFor(maxClassNo)) {}
+    // A class of these names, numbered from 1 in order.
+    explicit ClassFolder(const QStringList &names)
+        : ClassFolder(int(names.size()), rosterLinesOf(names))
+    {
+    }
 
     ClassFolder(int maxClassNo, const QStringList &rosterLines)
     {
@@ -22,11 +27,19 @@ public:
                           .toUtf8());
     }
 
+    // The roster lines of a class of maxClassNo generated names.
     static QStringList namesFor(int maxClassNo)
     {
-        QStringList lines;
+        QStringList names;
         for (int n = 1; n <= maxClassNo; ++n)
-            lines.append(QStringLiteral("%1\t%2").arg(n).arg(nameOf(n)));
+            names.append(nameOf(n));
+        return rosterLinesOf(names);
+    }
+    static QStringList rosterLinesOf(const QStringList &names)
+    {
+        QStringList lines;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            lines.append(QString::number(i + 1) + u'\t' + names[i]);
         return lines;
     }
     static QString nameOf(int n) { return QStringLiteral("學生%1號").arg(n); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors/RuntimeError.h"
+#include "Failures.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -10,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <optional>
-
 // Writes bytes to a file name in dir and returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
@@ -21,17 +18,6 @@ inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QB
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(path));
     return path;
-}
-
-// The failure kind thrown by work, or nothing.
-inline std::optional<Failure> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        return error.kind();
-    }
-    return std::nullopt;
 }
 
 // Text as a spreadsheet saves "Unicode text": UTF-16 with a byte-order mark.

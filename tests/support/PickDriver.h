@@ -39,7 +39,7 @@ struct PickDriver
     QList<int> history() const { return historyOf(rig.form.state()); }
 
     ClassFolder folder;
-    Rig rig;
+    Rig<> rig;
 
 private:
     void start()

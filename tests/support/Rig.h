@@ -7,23 +7,25 @@
 
 #include "app/Form1.h"
 
-// Lets the clock's ticks reach the window's timer procedures.
-inline void wireTimers(VirtualClock &clock, Form1 &form)
-{
-    clock.connect(TimerId::tmrCount, [&form] { form.tmrCount_Timer(); });
-    clock.connect(TimerId::tmrBgColor, [&form] { form.tmrBgColor_Timer(); });
-    clock.connect(TimerId::TmrTextMove, [&form] { form.TmrTextMove_Timer(); });
-}
+#include <utility>
 
-// The core wired to fakes: a whole program run on a virtual clock.
+// The core wired to fakes: a whole program run on a virtual clock. Source is the random source,
+// built from the rig's arguments; a scripted one lets a test decide every draw.
+template<typename Source = ScriptedSource>
 struct Rig
 {
+    template<typename... SourceArgs>
+    explicit Rig(SourceArgs &&...sourceArgs) : source(std::forward<SourceArgs>(sourceArgs)...)
+    {
+        clock.connect(TimerId::tmrCount, [this] { form.tmrCount_Timer(); });
+        clock.connect(TimerId::tmrBgColor, [this] { form.tmrBgColor_Timer(); });
+        clock.connect(TimerId::TmrTextMove, [this] { form.TmrTextMove_Timer(); });
+    }
+
     VirtualClock clock;
     FakeView view{clock};
-    ScriptedSource source;
+    Source source;
     FakeErrorDialog dialog;
     FakeDesktop desktop;
     Form1 form{view, source, dialog, desktop};
-
-    Rig() { wireTimers(clock, form); }
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClassFolder.h"
+
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -10,30 +12,6 @@
 #include <QTimer>
 
 #include <functional>
-
-// A class folder on disk: rand.ini naming the roster by its absolute path, and the roster.
-struct ClassFolder
-{
-    QTemporaryDir dir;
-
-    explicit ClassFolder(const QStringList &names)
-    {
-        QFile roster(rosterPath());
-        if (!roster.open(QIODevice::WriteOnly))
-            qFatal("cannot write the roster");
-        for (qsizetype i = 0; i < names.size(); ++i)
-            roster.write((QString::number(i + 1) + u'\t' + names[i] + u"\r\n"_qs).toUtf8());
-        QFile ini(settingsPath());
-        if (!ini.open(QIODevice::WriteOnly))
-            qFatal("cannot write rand.ini");
-        ini.write((u"File="_qs + rosterPath() + u"\r\nMaxClassNo="_qs
-                   + QString::number(names.size()) + u"\r\n"_qs)
-                      .toUtf8());
-    }
-
-    QString settingsPath() const { return dir.filePath(QStringLiteral("rand.ini")); }
-    QString rosterPath() const { return dir.filePath(QStringLiteral("class.txt")); }
-};
 
 // The program as main wires it, except that ending it is recorded instead of leaving the
 // event loop.
