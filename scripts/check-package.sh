@@ -57,7 +57,7 @@ build=$(cd "$1" && pwd)
 self=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")
 root=$(cd "$(dirname "$self")/.." && pwd)
 
-for tool in cmake cpack dpkg-deb apt-get xvfb-run xdotool g++ od; do
+for tool in cmake cpack dpkg-deb apt-get lintian xvfb-run xdotool g++ od; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "check-package: $tool is missing; run scripts/install-deps.sh" >&2
         exit 1
@@ -151,6 +151,9 @@ expected=(
     "$hicolor/scalable/apps/$app_id.svg"
     share/man/man1/tombolix.1.gz
     share/doc/tombolix/README.md
+    share/doc/tombolix/copyright
+    share/doc/tombolix/changelog.Debian.gz
+    share/lintian/overrides/tombolix
     share/doc/tombolix/examples/utf8/rand.ini
     share/doc/tombolix/examples/utf8/class.txt
     share/doc/tombolix/examples/big5/rand.ini
@@ -225,6 +228,14 @@ if command -v man >/dev/null 2>&1; then
     fi
 else
     echo "skipped the manual page check (man-db is not installed)"
+fi
+
+# --- Debian's own checker: no error and no warning.
+if lintian --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1; then
+    pass "lintian: no error, no warning ($(grep -c '^I: ' "$tmp/lintian.log") notes)"
+else
+    cat "$tmp/lintian.log"
+    fail "lintian reports errors or warnings"
 fi
 
 # --- The unpacked program starts on the example class and ends when its window is closed

@@ -87,7 +87,7 @@ run_tests()
 step "install dependencies" bash scripts/install-deps.sh || finish
 step "format check" check_format
 
-step "build (warnings as errors)" build build -DCMAKE_BUILD_TYPE=Release || finish
+step "build (warnings as errors)" build build -DCMAKE_BUILD_TYPE=Release -DTOMBOLIX_BENCH=ON || finish
 step "tests" run_tests build
 step "package (.deb)" bash scripts/check-package.sh build
 
