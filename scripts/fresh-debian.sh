@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Proves the README's two commands on a bare Debian 12: builds a throwaway minbase root with
+# debootstrap, copies the committed tree into it (git archive, so nothing untracked comes along),
+# runs the test command and then the run command inside it with chroot, and removes everything
+# again, also when interrupted. Needs root and the network to Debian's archive; takes a while.
+#
+# Usage: sudo bash scripts/fresh-debian.sh [REVISION]   (default HEAD)
+# The mirror is the host's own Debian mirror; set TOMBOLIX_MIRROR to use another one.
+set -uo pipefail
+
+suite=bookworm
+window_title='Class Number Tombolix'
+run_seconds=60 # the program starts in seconds once the tests have built it
+
+# Inside a mount namespace of its own: every mount made here goes away with the namespace, even if
+# this process is killed, so nothing can stay mounted over the host's /dev or /proc.
+if [[ ${1-} == --inside ]]; then
+    root=$2 mirror=$3
+    unmount_all()
+    {
+        local target
+        for target in dev/shm dev/pts dev sys proc tmp; do
+            mountpoint -q "$root/$target" && umount -l "$root/$target"
+        done
+    }
+    trap unmount_all EXIT
+
+    echo "=== debootstrap --variant=minbase $suite from $mirror"
+    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 || {
+        tail -n 30 "$root.debootstrap.log"
+        exit 1
+    }
+    mkdir -p "$root/root/tombolix"
+    tar -x -C "$root/root/tombolix" <"$root.tar" || exit 1
+    cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+
+    mount -t proc proc "$root/proc" && mount -t sysfs sysfs "$root/sys" \
+        && mount --bind /dev "$root/dev" && mount --make-private "$root/dev" \
+        && mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" \
+        && mount -t tmpfs tmpfs "$root/dev/shm" && mount -t tmpfs tmpfs "$root/tmp" || exit 1
+
+    inside()
+    {
+        chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            bash -c "cd /root/tombolix && $1"
+    }
+
+    echo "=== the test command: bash scripts/test.sh"
+    start=$SECONDS
+    inside 'bash scripts/test.sh' 2>&1 | tee "$root.test.log"
+    test_rc=${PIPESTATUS[0]}
+    echo "=== test command: exit $test_rc after $((SECONDS - start)) s"
+
+    # The run command under a timeout: the window must show, and the program must still be
+    # running when the timeout ends it (exit 124).
+    echo "=== the run command: timeout $run_seconds bash scripts/run.sh, under Xvfb"
+    cat >"$root/tmp/run-check.sh" <<'CHECK'
+seconds=$1 title=$2
+timeout "$seconds" bash scripts/run.sh >/tmp/run.log 2>&1 &
+runner=$!
+window=$(timeout $((seconds - 10)) xdotool search --sync --onlyvisible --name "^$title\$" \
+    2>/dev/null | head -n 1)
+wait "$runner"
+rc=$?
+if [[ -n $window ]]; then echo "window shown: $window"; else echo "no window"; fi
+tail -n 5 /tmp/run.log
+echo "run command: exit $rc (124: still running when the timeout ended it)"
+[[ -n $window && $rc == 124 ]]
+CHECK
+    start=$SECONDS
+    inside "xvfb-run -a bash /tmp/run-check.sh $run_seconds '$window_title'"
+    run_rc=$?
+    echo "=== run command: $([[ $run_rc == 0 ]] && echo ok || echo FAILED) after $((SECONDS - start)) s"
+    ((test_rc == 0 && run_rc == 0))
+    exit
+fi
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "fresh-debian: needs root (debootstrap, mounts and chroot)" >&2
+    exit 1
+fi
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
+self=$PWD/scripts/fresh-debian.sh
+revision=${1:-HEAD}
+
+for tool in debootstrap unshare; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends debootstrap \
+            </dev/null >/dev/null || exit 1
+    fi
+done
+# The host's own mirror, as its apt sources name it.
+mirror=${TOMBOLIX_MIRROR:-$(grep -hoE '^(URIs:|deb) +https?://[^ ]+' /etc/apt/sources.list \
+    /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null \
+    | grep -v -- '-security' | awk '{print $2}' | head -n 1)}
+if [[ -z $mirror ]]; then
+    echo "fresh-debian: no Debian mirror in /etc/apt; set TOMBOLIX_MIRROR" >&2
+    exit 1
+fi
+
+work=$(mktemp -d /var/tmp/tombolix-fresh.XXXXXX) || exit 1
+root=$work/root
+inner=
+cleanup()
+{
+    trap - EXIT INT TERM
+    if [[ -n $inner ]]; then
+        kill -TERM "$inner" 2>/dev/null
+        wait "$inner" 2>/dev/null
+    fi
+    # The mounts lived in the inner namespace only; check anyway before deleting anything.
+    if grep -q " $root" /proc/self/mountinfo; then
+        echo "fresh-debian: something is still mounted under $root; not removing it" >&2
+        exit 1
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'echo "fresh-debian: interrupted" >&2; exit 130' INT TERM
+
+git archive --format=tar "$revision" >"$root.tar" || exit 1
+echo "fresh-debian: $(git rev-parse --short "$revision") in $root"
+start=$SECONDS
+unshare --mount --propagation private "$self" --inside "$root" "$mirror" &
+inner=$!
+wait "$inner"
+rc=$?
+inner=
+echo "fresh-debian: $([[ $rc == 0 ]] && echo passed || echo FAILED) in $((SECONDS - start)) s"
+exit "$rc"
