@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +27,7 @@ private slots:
     void window();
     void captionShownWhole_data();
     void captionShownWhole();
+    void numberFieldRefusesInputMethods();
 };
 
 void TestLayout::geometry_data()
@@ -261,6 +263,22 @@ void TestLayout::captionShownWhole()
         QCOMPARE(text, whole);
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), caption);
+}
+
+void TestLayout::numberFieldRefusesInputMethods()
+{
+    // An input method would take digit keys into a composition and Enter to commit it, so
+    // the platform is told the field takes none.
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
+    QCOMPARE(QGuiApplication::focusObject(), field);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+    QApplication::sendEvent(field, &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhDigitsOnly);
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}), QVariant(false));
 }
 
 QTEST_MAIN(TestLayout)
