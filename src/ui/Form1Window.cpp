@@ -1,6 +1,7 @@
 #include "Form1Window.h"
 
 #include "AppIcon.h"
+#include "FittingLabel.h"
 #include "Fonts.h"
 #include "HiddenNumberField.h"
 #include "Units.h"
@@ -43,7 +44,7 @@ Form1Window::Form1Window(QWidget *parent)
     setAutoFillBackground(true);
     setBackColor(Colours::white);
     // The field, the button and the credit line use the window's font, the small sans serif
-    // of the desktop it was designed on, so the credit fits its label.
+    // of the desktop it was designed on.
     setFont(designFont(QStringLiteral("MS Sans Serif"), 8, 400));
 
     // In the order of the window description.
@@ -64,21 +65,25 @@ Form1Window::Form1Window(QWidget *parent)
             m_form->CmdRandom_Click();
     });
 
-    m_labName = addLabel("LabName", QRect(1560, 600, 3015, 975), QString(), Colours::resultRed,
+    // Captions wider than their label at the design size are fitted rather than cut off; a
+    // name may take a second line at the smallest size still readable across a classroom.
+    m_labName = addLabel("LabName", QRect(1560, 600, 3015, 975), Colours::resultRed,
                          Qt::AlignHCenter);
-    m_labName->setFont(designFont(QStringLiteral("標楷體"), 36, 700));
-    m_label3 = addLabel("Label3", QRect(120, 2400, 2895, 255), Texts::credit(), Colours::black,
-                        Qt::AlignLeft);
-    m_label2 = addLabel("Label2", QRect(3000, 2400, 1695, 255), Texts::webAddress(), Colours::black,
-                        Qt::AlignLeft);
+    m_labName->setDesign(designFont(QStringLiteral("標楷體"), 36, 700), 14, 2);
+    m_label3 = addLabel("Label3", QRect(120, 2400, 2895, 255), Colours::black, Qt::AlignLeft);
+    m_label3->setDesign(font(), 6);
+    m_label3->setCaption(Texts::credit());
+    m_label2 = new QLabel(Texts::webAddress(), this);
+    placeLabel(m_label2, "Label2", QRect(3000, 2400, 1695, 255), Colours::black, Qt::AlignLeft);
     m_label2->setFont(designFont(QStringLiteral("新細明體"), 9, 400, true));
-    m_labNum = addLabel("labNum", QRect(600, 480, 975, 1095), QString(), Colours::countingGrey,
+    m_labNum = addLabel("labNum", QRect(600, 480, 975, 1095), Colours::countingGrey,
                         Qt::AlignHCenter);
-    m_labNum->setFont(designFont(QStringLiteral("Arial Black"), 36, 400));
+    m_labNum->setDesign(designFont(QStringLiteral("Arial Black"), 36, 400), 8);
     m_labNumLeft = 600;
-    m_label1 = addLabel("Label1", QRect(120, 120, 4575, 495), Texts::heading(),
-                        Colours::headingBlue, Qt::AlignHCenter);
-    m_label1->setFont(designFont(QStringLiteral("Arial Black"), 15.75, 400));
+    m_label1 = addLabel("Label1", QRect(120, 120, 4575, 495), Colours::headingBlue,
+                        Qt::AlignHCenter);
+    m_label1->setDesign(designFont(QStringLiteral("Arial Black"), 15.75, 400), 8);
+    m_label1->setCaption(Texts::heading());
 
     // Labels take no focus, so the tab order is the field, then the button.
     setTabOrder(m_txtNum, m_cmdRandom);
@@ -91,10 +96,9 @@ Form1Window::Form1Window(QWidget *parent)
                             [](Form1 &form) { form.tmrBgColor_Timer(); });
 }
 
-QLabel *Form1Window::addLabel(const char *name, QRect twips, const QString &caption, Colour colour,
-                              Qt::Alignment alignment)
+void Form1Window::placeLabel(QLabel *label, const char *name, QRect twips, Colour colour,
+                             Qt::Alignment alignment)
 {
-    auto *label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     // Names from the roster are shown as written, never read as markup.
@@ -104,6 +108,13 @@ QLabel *Form1Window::addLabel(const char *name, QRect twips, const QString &capt
     label->setAutoFillBackground(false);
     setRoleColour(label, QPalette::WindowText, colour);
     label->installEventFilter(this);
+}
+
+FittingLabel *Form1Window::addLabel(const char *name, QRect twips, Colour colour,
+                                    Qt::Alignment alignment)
+{
+    auto *label = new FittingLabel(this);
+    placeLabel(label, name, twips, colour, alignment);
     return label;
 }
 
@@ -133,7 +144,7 @@ QTimer *Form1Window::timerFor(TimerId id) const
     return nullptr;
 }
 
-QLabel *Form1Window::labelFor(CaptionOf id) const
+FittingLabel *Form1Window::labelFor(CaptionOf id) const
 {
     switch (id) {
     case CaptionOf::Label1:
@@ -153,7 +164,7 @@ void Form1Window::setBackColor(Colour colour)
 
 void Form1Window::setCaption(CaptionOf label, const QString &caption)
 {
-    labelFor(label)->setText(caption);
+    labelFor(label)->setCaption(caption);
 }
 
 void Form1Window::setLabNumForeColor(Colour colour)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class FittingLabel;
 class Form1;
 class HiddenNumberField;
 class QLabel;
@@ -41,20 +42,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *addLabel(const char *name, QRect twips, const QString &caption, Colour colour,
-                     Qt::Alignment alignment);
+    void placeLabel(QLabel *label, const char *name, QRect twips, Colour colour,
+                    Qt::Alignment alignment);
+    FittingLabel *addLabel(const char *name, QRect twips, Colour colour, Qt::Alignment alignment);
     QTimer *addTimer(const char *name, TimerId id, void (*tick)(Form1 &));
     QTimer *timerFor(TimerId id) const;
-    QLabel *labelFor(CaptionOf id) const;
+    FittingLabel *labelFor(CaptionOf id) const;
 
     Form1 *m_form = nullptr;
     HiddenNumberField *m_txtNum = nullptr;
     QPushButton *m_cmdRandom = nullptr;
-    QLabel *m_labName = nullptr;
-    QLabel *m_label3 = nullptr;
+    FittingLabel *m_labName = nullptr;
+    FittingLabel *m_label3 = nullptr;
     QLabel *m_label2 = nullptr;
-    QLabel *m_labNum = nullptr;
-    QLabel *m_label1 = nullptr;
+    FittingLabel *m_labNum = nullptr;
+    FittingLabel *m_label1 = nullptr;
     QTimer *m_tmrTextMove = nullptr;
     QTimer *m_tmrCount = nullptr;
     QTimer *m_tmrBgColor = nullptr;

@@ -49,6 +49,23 @@ Int16 keyAscii(QChar c)
 HiddenNumberField::HiddenNumberField(QWidget *parent) : QLineEdit(parent)
 {
     setValidator(new DigitsOnly(this));
+    // The field takes digits only. An active input method would take digit keys into a
+    // composition and Enter to commit it, so the number and Enter would never arrive.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhNoPredictiveText);
+}
+
+QVariant HiddenNumberField::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return inputMethodQuery(query, QVariant());
+}
+
+QVariant HiddenNumberField::inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const
+{
+    // A line edit answers this from its own state, whatever the attribute says.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query, std::move(argument));
 }
 
 void HiddenNumberField::keyPressEvent(QKeyEvent *event)

@@ -19,6 +19,10 @@ public:
     explicit HiddenNumberField(QWidget *parent = nullptr);
     void setKeyPress(KeyPress keyPress) { m_keyPress = std::move(keyPress); }
 
+    // Input methods are off: the platform asks either way, by event or by name.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    Q_INVOKABLE QVariant inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

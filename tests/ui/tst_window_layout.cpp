@@ -2,11 +2,13 @@
 #include "TestProgram.h"
 
 #include "pick/Texts.h"
+#include "ui/FittingLabel.h"
 #include "ui/Fonts.h"
 
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +25,9 @@ private slots:
     void labels_data();
     void labels();
     void window();
+    void captionShownWhole_data();
+    void captionShownWhole();
+    void numberFieldRefusesInputMethods();
 };
 
 void TestLayout::geometry_data()
@@ -104,7 +109,9 @@ void TestLayout::labels()
     // Screen readers read what the label shows.
     QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), caption);
 
-    const QFont font = label->font();
+    // The design; what a caption too wide for it is shown in is checked by captionShownWhole.
+    auto *fitting = qobject_cast<FittingLabel *>(label);
+    const QFont font = fitting ? fitting->designFont() : label->font();
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.underline(), underline);
     if (family.isEmpty())
@@ -161,6 +168,117 @@ void TestLayout::window()
     QVERIFY(field->isEnabled());
     QCOMPARE(QApplication::focusWidget(), field);
     QVERIFY(button->isVisible());
+}
+
+void TestLayout::captionShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("captions"); // set in turn, the last one checked
+    QTest::addColumn<bool>("designSize");
+    QTest::addColumn<bool>("elided");
+
+    const QString labName = u"LabName"_qs;
+    const QString labNum = u"labNum"_qs;
+    QTest::newRow("long name: five Chinese characters")
+        << labName << QStringList{u"歐陽娜娜子"_qs} << false << false;
+    QTest::newRow("long name: Latin")
+        << labName << QStringList{u"Christopher Lee"_qs} << false << false;
+    QTest::newRow("long name: longer Latin")
+        << labName << QStringList{u"Alexandria Montgomery"_qs} << false << false;
+    QTest::newRow("long name: too long for one line even small")
+        << labName << QStringList{u"Maximiliane Alexandra von Hohenberg"_qs} << false << false;
+    QTest::newRow("long name: one word wider than the label")
+        << labName << QStringList{u"Wolfeschlegelsteinhausenbergerdorff"_qs} << false << false;
+    QTest::newRow("long name: too long for two lines")
+        << labName << QStringList{u"歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽"_qs}
+        << false << true;
+    QTest::newRow("short name keeps the design size")
+        << labName << QStringList{u"王小明"_qs} << true << false;
+    QTest::newRow("short name after a long one gets the design size back")
+        << labName << QStringList{u"Alexandria Montgomery"_qs, u"王小明"_qs} << true << false;
+    QTest::newRow("long number: three digits")
+        << labNum << QStringList{u"117"_qs} << false << false;
+    QTest::newRow("long number: the largest class allowed")
+        << labNum << QStringList{u"32767"_qs} << false << false;
+    QTest::newRow("one digit keeps the design size")
+        << labNum << QStringList{u"7"_qs} << true << false;
+    QTest::newRow("one digit after a count past 99 gets the design size back")
+        << labNum << QStringList{u"998"_qs, u"999"_qs, u"1"_qs} << true << false;
+    QTest::newRow("credit line in whichever font stands in for the design's")
+        << u"Label3"_qs << QStringList{} << false << false;
+}
+
+void TestLayout::captionShownWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, captions);
+    QFETCH(bool, designSize);
+    QFETCH(bool, elided);
+
+    Form1Window window;
+    auto *label = window.findChild<FittingLabel *>(name);
+    QVERIFY(label);
+    const QColor colour = label->palette().color(QPalette::WindowText);
+    for (const QString &caption : captions)
+        window.setCaption(name == u"LabName" ? CaptionOf::LabName : CaptionOf::labNum, caption);
+    const QString caption = captions.isEmpty() ? Texts::credit() : captions.last();
+
+    const QFont design = label->designFont();
+    const QFont shown = label->font();
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(QFontInfo(shown).family(), QFontInfo(design).family());
+    QCOMPARE(shown.weight(), design.weight());
+    if (designSize) {
+        QCOMPARE(shown.pointSizeF(), design.pointSizeF());
+        QCOMPARE(label->text(), caption);
+        return;
+    }
+
+    // Every line inside the label, one line unless a name is too long for it at a size the
+    // back row can still read.
+    const QFontMetricsF metrics(shown, label);
+    const QStringList lines = label->text().split(u'\n');
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+    QCOMPARE_LE(label->contentsRect().top() + lines.size() * metrics.height(), label->height());
+    if (name == u"LabName") {
+        QCOMPARE_LE(lines.size(), 2);
+        QCOMPARE_GE(shown.pointSizeF(), 14.0);
+    } else {
+        QCOMPARE(lines.size(), 1);
+    }
+    // No smaller than it needs to be: a shrunk line uses most of the label's width.
+    if (lines.size() == 1 && !elided && shown.pointSizeF() < design.pointSizeF())
+        QCOMPARE_GE(metrics.horizontalAdvance(caption), 0.8 * label->width());
+
+    // Every character shown, or the end cut off visibly; screen readers get the whole caption.
+    QString whole = caption;
+    QString text = label->text();
+    whole.remove(u' ');
+    text.remove(u' ').remove(u'\n');
+    if (elided) {
+        QVERIFY2(text.endsWith(u'…'), qPrintable(text));
+        QVERIFY(whole.startsWith(text.chopped(1)));
+    } else {
+        QCOMPARE(text, whole);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), caption);
+}
+
+void TestLayout::numberFieldRefusesInputMethods()
+{
+    // An input method would take digit keys into a composition and Enter to commit it, so
+    // the platform is told the field takes none.
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
+    QCOMPARE(QGuiApplication::focusObject(), field);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+    QApplication::sendEvent(field, &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhDigitsOnly);
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}), QVariant(false));
 }
 
 QTEST_MAIN(TestLayout)
