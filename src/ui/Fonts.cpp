@@ -19,9 +19,9 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("PMingLiU"), ming);
     // Narrow sans serifs first: the credit line is sized for this one.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
-                                QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("DejaVu Sans")});
     // Families with a bold or black face, heaviest first.
     QFont::insertSubstitutions(arialBlack,
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
