@@ -106,7 +106,7 @@ step "build (ASan + UBSan)" build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMBOLIX
 step "tests (ASan + UBSan)" run_tests build-asan
 step "fuzz (20 s per target)" bash scripts/fuzz.sh 20
 
-# The Windows suite's test functions count with the rest.
+# The Windows suite's test programs count with the rest.
 wine_tests()
 {
     local rc line
@@ -114,7 +114,7 @@ wine_tests()
     rc=${PIPESTATUS[0]}
     line=$(grep -E '^windows tests: ' build-win/wine-test.log | tail -n 1)
     ctest_lines+=("build-win: ${line:-no summary}")
-    if [[ $line =~ test\ functions\ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+    if [[ $line =~ test\ programs\ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
         tests_passed=$((tests_passed + BASH_REMATCH[1]))
         tests_failed=$((tests_failed + BASH_REMATCH[2]))
     fi

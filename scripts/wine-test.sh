@@ -7,8 +7,8 @@
 #      name as the UTF-8 one (compared pixel by pixel), a different name does not;
 #   3. the MSI: a silent install, the Start-menu shortcut opens the window, and a silent
 #      uninstall leaves the prefix's files and registry as they were.
-# Screenshots go to build-win/screenshots/. Prints one line per check and
-# "windows tests: N passed, M failed"; exits non-zero if anything failed.
+# Screenshots go to build-win/screenshots/. Prints one line per check and a last line that counts
+# the checks, the test programs and their test functions; exits non-zero if anything failed.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 root=$PWD
@@ -97,7 +97,10 @@ run_suite()
             suite_failed=$((suite_failed + BASH_REMATCH[2]))
         fi
         printf '      %-24s exit %3d  %s\n' "$(basename "$exe")" "$rc" "${totals:-no totals}"
-        if ((rc != 0)) || [[ -z $totals ]]; then
+        if ((rc == 0)) && [[ -n $totals ]]; then
+            programs_passed=$((programs_passed + 1))
+        else
+            programs_failed=$((programs_failed + 1))
             grep -E '^(FAIL|QFATAL|QWARN)' -A2 "$log" 2>/dev/null | head -n 20 | sed 's/^/        /'
             all_ok=1
         fi
@@ -106,8 +109,11 @@ run_suite()
 }
 suite_passed=0
 suite_failed=0
+programs_passed=0
+programs_failed=0
 check "test suite under Wine" run_suite
-echo "      test functions: $suite_passed passed, $suite_failed failed"
+echo "      test programs: $programs_passed passed, $programs_failed failed;" \
+    "test functions: $suite_passed passed, $suite_failed failed"
 
 # The files of the prefix (outside windows\) and of the unpacked zip, and every registry value
 # that names the program. (Wine and Windows Installer keep books of their own in the registry.)
@@ -261,5 +267,7 @@ msi_round_trip()
 check "MSI installs silently, its shortcut opens the window, it uninstalls without a trace" \
     msi_round_trip
 
-echo "windows tests: $passed passed, $failed failed (test functions $suite_passed passed, $suite_failed failed)"
+echo "windows tests: checks $passed passed, $failed failed;" \
+    "test programs $programs_passed passed, $programs_failed failed" \
+    "(test functions $suite_passed passed, $suite_failed failed)"
 ((failed == 0 && passed > 0))
