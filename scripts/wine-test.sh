@@ -2,9 +2,10 @@
 # Tests the Windows build that scripts/windows.sh left in build-win/, under Debian's Wine in a
 # headless X display (Xvfb) and a fresh Wine prefix:
 #   1. every cross-built test program, with Qt's windows platform plugin and code page 950;
-#   2. the Tombolix.exe of the zip: it opens on the example class and picks by Enter; without
-#      rand.ini it shows one error dialog and exits with status 1; a Big5 roster shows the same
-#      name as the UTF-8 one (compared pixel by pixel), a different name does not;
+#   2. the Tombolix.exe of the zip: it opens on the example class and picks by Enter, writing
+#      nothing; a double-click on the credit line opens shell32's About box; without rand.ini it
+#      shows one error dialog and exits with status 1; a Big5 roster shows the same name as the
+#      UTF-8 one (compared pixel by pixel), a different name does not;
 #   3. the MSI: a silent install, the Start-menu shortcut opens the window, and a silent
 #      uninstall leaves the prefix's files and registry as they were.
 # Screenshots go to build-win/screenshots/. Prints one line per check and a last line that counts
@@ -194,6 +195,31 @@ same_state()
     return 1
 }
 check "the portable program wrote no file and no registry key" same_state
+
+# A double-click on the credit line, and only that, opens shell32's About box.
+about_box()
+{
+    local window pid count
+    (cd "$app/examples/utf8" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    pid=$!
+    window=$(wait_window "^$title\$")
+    [[ -n $window ]] || { kill "$pid"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # The credit line runs along the bottom left of the window.
+    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 8)) click 1
+    sleep 1
+    count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
+    xdotool click --repeat 2 --delay 80 1
+    local about
+    about=$(timeout 30 bash -c "until xdotool search --onlyvisible --name 'Tombolix' \
+        | grep -vx '$window'; do sleep 0.5; done" | head -n 1)
+    [[ -n $about ]] && shoot "$about" "$shots/about.png"
+    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
+    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
+    echo "      windows after a click: $count; About box after a double-click: ${about:-none}"
+    ((count == 1)) && [[ -n $about ]]
+}
+check "a double-click on the credit line opens the About box, a click does not" about_box
 
 no_settings()
 {
