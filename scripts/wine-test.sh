@@ -293,6 +293,32 @@ msi_round_trip()
 check "MSI installs silently, its shortcut opens the window, it uninstalls without a trace" \
     msi_round_trip
 
+# The same installer with the next build number must replace this one, not sit beside it.
+# Windows keeps each installed product's name and version twice: in its uninstall entry and in
+# the installer's own books.
+installed_versions()
+{
+    "$wineserver" -w
+    grep -A30 -i '^"DisplayName"="Tombolix"' "$WINEPREFIX/system.reg" \
+        | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p' | sort -u
+}
+upgrade_in_place()
+{
+    local current next versions
+    current=$(sed -n 's/.*<Product [^>]*Version="\([0-9.]*\)".*/\1/p' "$out/package/Tombolix.wxs")
+    next=${current%.*}.$((${current##*.} + 1))
+    sed "s/Version=\"$current\"/Version=\"$next\"/" "$out/package/Tombolix.wxs" >"$work/next.wxs"
+    (cd "$out/package" && wixl --arch x64 -D SourceDir="$name" -o "$work/next.msi" \
+        "$work/next.wxs" files.wxs) || return 1
+    "${wine[@]}" msiexec /i "$(winpath "$out/$name.msi")" /qn >/dev/null 2>&1 || return 1
+    "${wine[@]}" msiexec /i "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1 || return 1
+    versions=$(installed_versions)
+    echo "      installed after upgrading $current to $next:" $versions
+    "${wine[@]}" msiexec /x "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1
+    [[ $versions == "$next" && -z $(installed_versions) ]]
+}
+check "a later version's MSI upgrades in place" upgrade_in_place
+
 echo "windows tests: checks $passed passed, $failed failed;" \
     "test programs $programs_passed passed, $programs_failed failed" \
     "(test functions $suite_passed passed, $suite_failed failed)"
