@@ -16,8 +16,8 @@ constexpr qsizetype decidingBytes = 64 * 1024;
 // Each line is decoded on its own: nothing of one line may carry over into the next.
 void decodeInEveryEncoding(QByteArrayView bytes)
 {
-    for (TextEncoding encoding :
-         {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE, TextEncoding::Big5}) {
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE,
+                                  TextEncoding::CodePage}) {
         LineDecoder decoder(encoding);
         const QString first = decoder.decode(bytes);
         decoder.decode(bytes.first(bytes.size() / 2));

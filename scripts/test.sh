@@ -2,7 +2,9 @@
 # The whole check, as CI runs it: installs what is missing, checks the formatting, builds with
 # warnings as errors and runs every test, builds and checks the .deb (scripts/check-package.sh),
 # then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test once
-# more, and fuzzes the file readers for 20 s each (scripts/fuzz.sh). Exits non-zero if any step
+# more, and fuzzes the file readers for 20 s each (scripts/fuzz.sh). Last, it cross-builds the
+# Windows program, its tests, zip and installer (scripts/windows.sh) and tests them under Wine
+# (scripts/wine-test.sh); TOMBOLIX_SKIP_WINDOWS=1 leaves that out. Exits non-zero if any step
 # fails.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
@@ -103,5 +105,23 @@ fi
 step "build (ASan + UBSan)" build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMBOLIX_SANITIZE=ON || finish
 step "tests (ASan + UBSan)" run_tests build-asan
 step "fuzz (20 s per target)" bash scripts/fuzz.sh 20
+
+# The Windows suite's test programs count with the rest.
+wine_tests()
+{
+    local rc line
+    bash scripts/wine-test.sh 2>&1 | tee build-win/wine-test.log
+    rc=${PIPESTATUS[0]}
+    line=$(grep -E '^windows tests: ' build-win/wine-test.log | tail -n 1)
+    ctest_lines+=("build-win: ${line:-no summary}")
+    if [[ $line =~ test\ programs\ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+        tests_passed=$((tests_passed + BASH_REMATCH[1]))
+        tests_failed=$((tests_failed + BASH_REMATCH[2]))
+    fi
+    return "$rc"
+}
+if [[ ${TOMBOLIX_SKIP_WINDOWS:-0} != 1 ]]; then
+    step "Windows build and packages" bash scripts/windows.sh && step "Windows tests (Wine)" wine_tests
+fi
 
 finish

@@ -35,8 +35,7 @@ void Form1::endWithReport(const QString &message)
 
 void Form1::Form_Initialize()
 {
-    // Qt sets up its controls itself; there is nothing to initialise by hand.
-    dispatch(u"(Sub Form_Initialize)", [] {});
+    dispatch(u"(Sub Form_Initialize)", [this] { m_desktop.initialiseControls(); });
 }
 
 void Form1::Form_Load(const QString &settingsPath)

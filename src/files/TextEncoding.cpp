@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "LegacyCodePage.h"
+
 namespace {
 
 QStringDecoder decoderFor(TextEncoding encoding)
@@ -14,11 +16,10 @@ QStringDecoder decoderFor(TextEncoding encoding)
         return QStringDecoder(QStringConverter::Utf16LE, flags);
     case TextEncoding::Utf16BE:
         return QStringDecoder(QStringConverter::Utf16BE, flags);
-    case TextEncoding::Big5:
+    case TextEncoding::CodePage:
         break;
     }
-    // Microsoft's table: "cp950" names IBM's, which lacks characters such as 碁 and 裏.
-    return QStringDecoder("windows-950");
+    return {}; // decodeLegacyCodePage() reads the code page
 }
 
 } // namespace
@@ -37,7 +38,7 @@ DetectedEncoding detectEncoding(QByteArrayView prefix, bool complete)
                         complete ? QStringConverter::Flag::Stateless
                                  : QStringConverter::Flag::Default);
     const QString decoded = utf8.decode(prefix); // decoding is what sets hasError()
-    return {utf8.hasError() ? TextEncoding::Big5 : TextEncoding::Utf8, 0};
+    return {utf8.hasError() ? TextEncoding::CodePage : TextEncoding::Utf8, 0};
 }
 
 LineDecoder::LineDecoder(TextEncoding encoding)
@@ -47,13 +48,8 @@ LineDecoder::LineDecoder(TextEncoding encoding)
 
 QString LineDecoder::decode(QByteArrayView line)
 {
+    if (m_encoding == TextEncoding::CodePage)
+        return decodeLegacyCodePage(line);
     m_decoder.resetState();
-    QString text = m_decoder.decode(line);
-    if (m_encoding == TextEncoding::Big5) {
-        // The code-page decoder silently holds back a lead byte cut off by the line end; the
-        // line feed flushes it out as U+FFFD.
-        text += m_decoder.decode(QByteArrayView("\n"));
-        text.chop(1);
-    }
-    return text;
+    return m_decoder.decode(line);
 }

@@ -1,9 +1,14 @@
 #include "QtDesktop.h"
 
-#include "AboutDialog.h"
+#include "PlatformShell.h"
 
 #include <QDesktopServices>
 #include <QUrl>
+
+void QtDesktop::initialiseControls()
+{
+    initCommonControls();
+}
 
 void QtDesktop::openAddress(const QString &address)
 {
@@ -12,6 +17,5 @@ void QtDesktop::openAddress(const QString &address)
 
 void QtDesktop::showAbout(const QString &appName, const QString &extraText)
 {
-    AboutDialog dialog(appName, extraText, m_owner);
-    dialog.exec();
+    showStandardAbout(m_owner, appName, extraText);
 }

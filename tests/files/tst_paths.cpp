@@ -26,7 +26,8 @@ void TestPaths::initTestCase()
     // Relative paths are relative to the working directory, as for rand.ini.
     QVERIFY(QDir(m_dir.path()).mkpath(u"名單/舊"_s));
     writeFile(m_dir, u"名單/三年甲班.txt"_s, "1\tA\r\n");
-    writeFile(m_dir, u"a\\b.txt"_s, "1\tA\r\n");
+    if (!onWindows())
+        writeFile(m_dir, u"a\\b.txt"_s, "1\tA\r\n");
     m_previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
 }
@@ -42,6 +43,10 @@ void TestPaths::findsFiles_data()
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QString>("local");
 
+    // On Windows: a drive letter and backslashes.
+    const QString absolute = m_dir.filePath(u"名單/三年甲班.txt"_s);
+    QTest::newRow("absolute path as the system writes it")
+        << QDir::toNativeSeparators(absolute) << true << absolute;
     QTest::newRow("relative path with slashes")
         << u"名單/三年甲班.txt"_s << true << u"名單/三年甲班.txt"_s;
     QTest::newRow("relative path written with backslashes")
@@ -62,8 +67,11 @@ void TestPaths::findsFiles()
     QFETCH(bool, exists);
     QFETCH(QString, local);
 
+    if (onWindows() && path == u"a\\b.txt")
+        QSKIP("a backslash separates folders on Windows; no file name can hold one");
     QCOMPARE(fileExists(path), exists);
-    QCOMPARE(localPath(path), local);
+    // The same file, whichever separators name it.
+    QCOMPARE(QFileInfo(localPath(path)).absoluteFilePath(), QFileInfo(local).absoluteFilePath());
 }
 
 QTEST_GUILESS_MAIN(TestPaths)

@@ -5,10 +5,17 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QOperatingSystemVersion>
 #include <QString>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Windows reads a backslash in a file name as a folder separator and has no /dev/zero.
+inline bool onWindows()
+{
+    return QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
+}
 
 // Writes bytes to a file name in dir and returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)

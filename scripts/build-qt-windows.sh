@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's qtbase source with MinGW-w64, once per machine, and
+# prints the folder it is installed in on the last line of standard output. The installed Qt is
+# kept outside the checkout, in a folder named after the Qt version and a hash of the options and
+# the toolchain, so a change to either builds a fresh one beside the old.
+#
+#   TOMBOLIX_CACHE   where to keep it (default /var/cache/tombolix as root, else ~/.cache/tombolix)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root=$PWD
+
+if [[ "$(id -u)" -eq 0 ]]; then
+    as_root=()
+    cache=${TOMBOLIX_CACHE:-/var/cache/tombolix}
+else
+    as_root=(sudo)
+    cache=${TOMBOLIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tombolix}
+fi
+
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+# The host Qt supplies moc, rcc and uic; the cross-built one must be the same version.
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
+
+options=(
+    -xplatform win32-g++ -release -shared -nomake tests -nomake examples
+    -no-dbus -no-opengl -no-icu -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -no-harfbuzz
+    -no-freetype -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
+    -no-feature-printsupport -no-feature-vulkan
+    # Debian's source leaves out wintab.h.
+    -no-feature-tabletevent
+    # direct2d stays on: without it the windows platform plugin of 6.4.2 fails to link.
+)
+key=$( {
+    printf '%s\n' "$qt_version" "${options[@]}"
+    cat "$toolchain"
+    x86_64-w64-mingw32-g++-posix --version | head -n 1
+} | sha256sum | cut -c1-12)
+prefix=$cache/qt-$qt_version-win64-$key
+
+if [[ -f $prefix/.complete ]]; then
+    echo "build-qt-windows: reusing $prefix" >&2
+    echo "$prefix"
+    exit 0
+fi
+
+# apt-get source needs a deb-src entry; Debian's images ship only binary ones.
+sources=/etc/apt/sources.list.d/tombolix-deb-src.sources
+if ! apt-get indextargets --format '$(TARGET_OF)' 2>/dev/null | grep -qx deb-src; then
+    echo "build-qt-windows: adding $sources" >&2
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
+        | "${as_root[@]}" tee "$sources" >/dev/null
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update >&2
+fi
+
+mkdir -p "$cache"
+work=$cache/work-$key
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+echo "build-qt-windows: fetching the qtbase $qt_version source into $work" >&2
+apt-get source --only-source "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
+src=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
+
+echo "build-qt-windows: configuring (options key $key)" >&2
+mkdir -p "$work/build"
+cd "$work/build"
+"$src/configure" -prefix "$prefix" -qt-host-path /usr "${options[@]}" \
+    -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
+echo "build-qt-windows: building with $(nproc) jobs" >&2
+cmake --build . --parallel "$(nproc)" >&2
+cmake --install . >&2
+touch "$prefix/.complete"
+cd "$cache"
+rm -rf "$work"
+echo "build-qt-windows: installed $prefix ($(du -sh "$prefix" | cut -f1))" >&2
+echo "$prefix"

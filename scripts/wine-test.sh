@@ -1,0 +1,325 @@
+#!/usr/bin/env bash
+# Tests the Windows build that scripts/windows.sh left in build-win/, under Debian's Wine in a
+# headless X display (Xvfb) and a fresh Wine prefix:
+#   1. every cross-built test program, with Qt's windows platform plugin and code page 950;
+#   2. the Tombolix.exe of the zip: it opens on the example class and picks by Enter, writing
+#      nothing; a double-click on the credit line opens shell32's About box; without rand.ini it
+#      shows one error dialog and exits with status 1; a Big5 roster shows the same name as the
+#      UTF-8 one (compared pixel by pixel), a different name does not;
+#   3. the MSI: a silent install, the Start-menu shortcut opens the window, and a silent
+#      uninstall leaves the prefix's files and registry as they were.
+# Screenshots go to build-win/screenshots/. Prints one line per check and a last line that counts
+# the checks, the test programs and their test functions; exits non-zero if anything failed.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
+root=$PWD
+out=$root/build-win
+triple=x86_64-w64-mingw32
+# The wine wrapper would stop to ask for the 32-bit Wine. Wine takes its ANSI code page from
+# the locale: 950 under zh_TW.UTF-8, which the Big5 checks need.
+wine=(env LC_ALL=zh_TW.UTF-8 /usr/lib/wine/wine64)
+wineserver=/usr/lib/wine/wineserver
+window_timeout=90 # a cold Wine takes its time for the first window
+title='Class Number Tombolix'
+
+qt=$(bash scripts/build-qt-windows.sh | tail -n 1) || exit 1
+version=$(<"$out/package/version") || exit 1
+name=Tombolix-$version-win64
+shots=$out/screenshots
+work=$out/wine-run
+rm -rf "$work" "$shots"
+mkdir -p "$work" "$shots"
+
+passed=0
+failed=0
+check()
+{
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "PASS  $what"
+    else
+        failed=$((failed + 1))
+        echo "FAIL  $what"
+    fi
+}
+
+# Without the locale generated, Wine falls back to another and Chinese file names fail.
+if ! locale -a 2>/dev/null | grep -qix 'zh_TW.utf8'; then
+    as_root=()
+    [[ "$(id -u)" -eq 0 ]] || as_root=(sudo)
+    "${as_root[@]}" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8 || exit 1
+fi
+
+# A display of our own.
+for display in $(seq 87 130); do
+    [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
+done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$display
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.2
+done
+
+# No Mono or Gecko prompts, and no menu entries on the host for the Start-menu shortcut.
+export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+cleanup()
+{
+    "$wineserver" -k 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+}
+trap cleanup EXIT
+rm -rf "$WINEPREFIX"
+start=$SECONDS
+"${wine[@]}" wineboot -i >/dev/null 2>&1
+"$wineserver" -w
+echo "wine prefix ready in $((SECONDS - start)) s"
+
+winpath() { local path=${1//\//\\}; echo "Z:$path"; }
+
+# 1. The test suite. QtTest prints nothing to a redirected standard output under Wine, so
+# each program writes its log to a file.
+run_suite()
+{
+    local exe log rc totals all_ok=0
+    local -x WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM=windows
+    WINEPATH="$(winpath "$qt/bin");$(winpath "/usr/lib/gcc/$triple/12-posix");$(winpath "/usr/$triple/lib")"
+    QT_PLUGIN_PATH=$(winpath "$qt/plugins")
+    for exe in "$out"/tst_*.exe; do
+        log=$work/$(basename "$exe" .exe).txt
+        (cd "$(dirname "$exe")" && timeout 600 "${wine[@]}" "$exe" -o "$(winpath "$log"),txt" >/dev/null 2>&1)
+        rc=$?
+        totals=$(grep -Eo 'Totals: [0-9]+ passed, [0-9]+ failed, [0-9]+ skipped' "$log" 2>/dev/null)
+        if [[ $totals =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+            suite_passed=$((suite_passed + BASH_REMATCH[1]))
+            suite_failed=$((suite_failed + BASH_REMATCH[2]))
+        fi
+        printf '      %-24s exit %3d  %s\n' "$(basename "$exe")" "$rc" "${totals:-no totals}"
+        if ((rc == 0)) && [[ -n $totals ]]; then
+            programs_passed=$((programs_passed + 1))
+        else
+            programs_failed=$((programs_failed + 1))
+            grep -E '^(FAIL|QFATAL|QWARN)' -A2 "$log" 2>/dev/null | head -n 20 | sed 's/^/        /'
+            all_ok=1
+        fi
+    done
+    return "$all_ok"
+}
+suite_passed=0
+suite_failed=0
+programs_passed=0
+programs_failed=0
+check "test suite under Wine" run_suite
+echo "      test programs: $programs_passed passed, $programs_failed failed;" \
+    "test functions: $suite_passed passed, $suite_failed failed"
+
+# The files of the prefix (outside windows\) and of the unpacked zip, and every registry value
+# that names the program. (Wine and Windows Installer keep books of their own in the registry.)
+prefix_state()
+{
+    "$wineserver" -w
+    (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -print | sort)
+    find "$app" | sort
+    grep -i tombolix "$WINEPREFIX"/{system,user}.reg
+}
+
+# 2. The program from the zip.
+unzip -q "$out/$name.zip" -d "$work/zip" || exit 1
+app=$work/zip/$name
+
+# Waits for a visible top-level window whose title matches; prints its id.
+wait_window()
+{
+    timeout "$window_timeout" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# Saves the window's picture (the window alone, as the screen shows it).
+shoot()
+{
+    local window=$1 file=$2 geometry
+    geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
+    eval "$geometry"
+    import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$file"
+}
+
+same_picture() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
+different_picture() { ! same_picture "$@"; }
+
+# Starts the program in folder, presses Enter once the window is up, waits for the pick to
+# finish and saves the window's picture to file.
+pick_in()
+{
+    local folder=$1 file=$2 window pid rc
+    (cd "$folder" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    pid=$!
+    window=$(wait_window "^$title\$")
+    if [[ -z $window ]]; then
+        echo "      no window in $folder" >&2
+        kill "$pid" 2>/dev/null
+        return 1
+    fi
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key --clearmodifiers Return
+    # The pick is over when the window stops changing: counting, flashes and the slide take
+    # two to four seconds.
+    sleep 2
+    local i
+    for i in $(seq 20); do
+        shoot "$window" "${file%.png}-before.png"
+        sleep 1
+        shoot "$window" "$file"
+        same_picture "${file%.png}-before.png" "$file" && break
+    done
+    rm -f "${file%.png}-before.png"
+    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
+    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
+    wait "$pid"
+    rc=$?
+    ((rc == 0)) || echo "      exit status $rc after closing" >&2
+    return "$rc"
+}
+
+# The portable program writes nothing: no file outside its folder, no registry key.
+portable_before=$(prefix_state)
+check "opens on the example class and picks by Enter" \
+    pick_in "$app/examples/utf8" "$shots/pick.png"
+same_state()
+{
+    local now
+    now=$(prefix_state)
+    [[ "$portable_before" == "$now" ]] && return 0
+    diff <(echo "$portable_before") <(echo "$now") | head -n 20 | sed 's/^/      /' >&2
+    return 1
+}
+check "the portable program wrote no file and no registry key" same_state
+
+# A double-click on the credit line, and only that, opens shell32's About box.
+about_box()
+{
+    local window pid count
+    (cd "$app/examples/utf8" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    pid=$!
+    window=$(wait_window "^$title\$")
+    [[ -n $window ]] || { kill "$pid"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # The credit line runs along the bottom left of the window.
+    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 8)) click 1
+    sleep 1
+    count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
+    xdotool click --repeat 2 --delay 80 1
+    local about
+    about=$(timeout 30 bash -c "until xdotool search --onlyvisible --name 'Tombolix' \
+        | grep -vx '$window'; do sleep 0.5; done" | head -n 1)
+    [[ -n $about ]] && shoot "$about" "$shots/about.png"
+    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
+    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
+    echo "      windows after a click: $count; About box after a double-click: ${about:-none}"
+    ((count == 1)) && [[ -n $about ]]
+}
+check "a double-click on the credit line opens the About box, a click does not" about_box
+
+no_settings()
+{
+    local empty=$work/empty window pid rc count
+    mkdir -p "$empty"
+    (cd "$empty" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    pid=$!
+    window=$(wait_window 'Tombolix')
+    [[ -n $window ]] || { kill "$pid"; return 1; }
+    sleep 1
+    count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
+    shoot "$window" "$shots/error.png"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key --clearmodifiers Return
+    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
+    wait "$pid"
+    rc=$?
+    echo "      $count window(s) shown, exit status $rc"
+    ((count == 1 && rc == 1))
+}
+check "without rand.ini: one error dialog, then exit status 1" no_settings
+
+# One-student classes: the pick always lands on 1, so the windows must match pixel for pixel
+# exactly when the names do.
+one_student()
+{
+    local folder=$work/$1
+    mkdir -p "$folder"
+    printf 'File=class.txt\r\nMaxClassNo=1\r\n' >"$folder/rand.ini"
+    cat >"$folder/class.txt"
+}
+printf '1\t陳大文\r\n' | one_student utf8
+printf '1\t陳大文\r\n' | iconv -f UTF-8 -t BIG5 | one_student big5
+printf '1\t李小明\r\n' | one_student other
+if pick_in "$work/utf8" "$work/utf8.png" && pick_in "$work/big5" "$work/big5.png" \
+    && pick_in "$work/other" "$work/other.png"; then
+    check "Big5 roster under code page 950 shows the UTF-8 roster's name" \
+        same_picture "$work/utf8.png" "$work/big5.png"
+    check "a different name shows differently" different_picture "$work/utf8.png" "$work/other.png"
+else
+    check "one-student classes pick" false
+fi
+
+# 3. The installer.
+msi_round_trip()
+{
+    local before after installed=$WINEPREFIX/drive_c/Program\ Files/Tombolix pid window
+    local shortcut
+    before=$(prefix_state)
+    "${wine[@]}" msiexec /i "$(winpath "$out/$name.msi")" /qn >/dev/null 2>&1 || return 1
+    [[ -f $installed/Tombolix.exe && -f $installed/platforms/qwindows.dll ]] || return 1
+    # Windows puts a per-machine shortcut under ProgramData; Wine puts it in the user's menu.
+    shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Tombolix.lnk' | head -n 1)
+    [[ -n $shortcut ]] || { echo "      no Start-menu shortcut" >&2; return 1; }
+    # Through the shortcut, as a teacher starts it: its working folder holds rand.ini.
+    "${wine[@]}" start /wait /unix "$shortcut" >/dev/null 2>&1 &
+    pid=$!
+    window=$(wait_window "^$title\$")
+    [[ -n $window ]] || { echo "      no window from the shortcut" >&2; kill "$pid"; return 1; }
+    shoot "$window" "$shots/installed.png"
+    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
+    # start returns before the program ends; a running program would keep its files.
+    timeout "$window_timeout" "$wineserver" -w || return 1
+    "${wine[@]}" msiexec /x "$(winpath "$out/$name.msi")" /qn >/dev/null 2>&1 || return 1
+    after=$(prefix_state)
+    if [[ "$before" != "$after" ]]; then
+        diff <(echo "$before") <(echo "$after") | head -n 20 | sed 's/^/      /' >&2
+        return 1
+    fi
+}
+check "MSI installs silently, its shortcut opens the window, it uninstalls without a trace" \
+    msi_round_trip
+
+# The same installer with the next build number must replace this one, not sit beside it.
+# Windows keeps each installed product's name and version twice: in its uninstall entry and in
+# the installer's own books.
+installed_versions()
+{
+    "$wineserver" -w
+    grep -A30 -i '^"DisplayName"="Tombolix"' "$WINEPREFIX/system.reg" \
+        | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p' | sort -u
+}
+upgrade_in_place()
+{
+    local current next versions
+    current=$(sed -n 's/.*<Product [^>]*Version="\([0-9.]*\)".*/\1/p' "$out/package/Tombolix.wxs")
+    next=${current%.*}.$((${current##*.} + 1))
+    sed "s/Version=\"$current\"/Version=\"$next\"/" "$out/package/Tombolix.wxs" >"$work/next.wxs"
+    (cd "$out/package" && wixl --arch x64 -D SourceDir="$name" -o "$work/next.msi" \
+        "$work/next.wxs" files.wxs) || return 1
+    "${wine[@]}" msiexec /i "$(winpath "$out/$name.msi")" /qn >/dev/null 2>&1 || return 1
+    "${wine[@]}" msiexec /i "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1 || return 1
+    versions=$(installed_versions)
+    echo "      installed after upgrading $current to $next:" $versions
+    "${wine[@]}" msiexec /x "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1
+    [[ $versions == "$next" && -z $(installed_versions) ]]
+}
+check "a later version's MSI upgrades in place" upgrade_in_place
+
+echo "windows tests: checks $passed passed, $failed failed;" \
+    "test programs $programs_passed passed, $programs_failed failed" \
+    "(test functions $suite_passed passed, $suite_failed failed)"
+((failed == 0 && passed > 0))
