@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, through apt, whatever the build, the tests and the program need on Debian 12.
+# Installs, through apt, whatever the build, the tests and the program need on Debian 12, and the
+# packages named as arguments (scripts/windows.sh names its cross compiler, Wine and the rest).
 # Runs as root directly (as CI does) or through sudo for an ordinary user; does nothing when
 # everything is already installed, so the other scripts can call it every time.
 set -euo pipefail
@@ -19,6 +20,7 @@ packages=(
     pkgconf libxcb-damage0-dev # scripts/bench.sh: the first-paint probe (and xdotool below)
     dpkg-dev file        # cpack: dpkg-shlibdeps reads the program's libraries, finding it with file
     lintian appstream desktop-file-utils man-db libx11-dev xdotool # scripts/check-package.sh
+    "$@"
 )
 
 missing=()

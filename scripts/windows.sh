@@ -11,28 +11,11 @@ root=$PWD
 out=$root/build-win
 triple=x86_64-w64-mingw32
 
-packages=(
-    g++-mingw-w64-x86-64-posix mingw-w64-tools # the cross compiler and windres
-    cmake ninja-build dpkg-dev                 # the builds; apt-get source unpacks with dpkg-source
-    qt6-base-dev qt6-base-dev-tools            # Debian's Qt: moc, rcc and uic for both builds
-    wixl zip                                   # the installer and the portable zip
-    wine64 xvfb xauth xdotool imagemagick locales # scripts/wine-test.sh
-    fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
-)
-missing=()
-for package in "${packages[@]}"; do
-    if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    as_root=()
-    [[ "$(id -u)" -eq 0 ]] || as_root=(sudo)
-    echo "windows: installing ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
-fi
+# Beyond what the Linux build needs, which scripts/install-deps.sh installs too.
+bash scripts/install-deps.sh \
+    g++-mingw-w64-x86-64-posix mingw-w64-tools `# the cross compiler and windres` \
+    wixl zip `# the installer and the portable zip` \
+    wine64 imagemagick locales `# scripts/wine-test.sh`
 
 qt=$(bash scripts/build-qt-windows.sh | tail -n 1)
 
