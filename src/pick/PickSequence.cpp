@@ -23,18 +23,18 @@ PickSequence::PickSequence(Form1State &state, View &view, UniformSource &source,
 
 void PickSequence::CmdRandom_Click()
 {
-    runHandled(m_reporter, u"(Sub CmdRandom_Click)", [this] {
-        m_state.RandSteps = toInt16(GetRand());
-        CheckRepeat(m_state, [this] { return GetRand(); });
-        m_state.StepCount = 0;
-        m_view.setCaption(CaptionOf::LabName, QString());
-        m_view.setLabNumForeColor(Colours::countingGrey);
-        m_view.setLabNumLeft(labNumCountingLeft);
-        m_view.setCaption(CaptionOf::Label1, Texts::luckyNumber());
-        m_view.setTimerEnabled(TimerId::tmrCount, true);
-        m_view.setCmdRandomVisible(false);
-        m_view.setCmdRandomEnabled(false);
-    });
+    // Its handler is the event procedure's own, in Form1: a failure here, CheckRepeat's among
+    // them, is reported there as "(Sub CmdRandom_Click)".
+    m_state.RandSteps = toInt16(GetRand());
+    CheckRepeat(m_state, [this] { return GetRand(); });
+    m_state.StepCount = 0;
+    m_view.setCaption(CaptionOf::LabName, QString());
+    m_view.setLabNumForeColor(Colours::countingGrey);
+    m_view.setLabNumLeft(labNumCountingLeft);
+    m_view.setCaption(CaptionOf::Label1, Texts::luckyNumber());
+    m_view.setTimerEnabled(TimerId::tmrCount, true);
+    m_view.setCmdRandomVisible(false);
+    m_view.setCmdRandomEnabled(false);
 }
 
 double PickSequence::GetRand()
