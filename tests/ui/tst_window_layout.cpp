@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -36,13 +38,13 @@ void TestLayout::geometry_data()
     QTest::addColumn<QRect>("pixels");
     // Twips divided by 15; each row catches a control misplaced or sized from the wrong column.
     QTest::newRow("TxtNum lies just below the client area")
-        << u"TxtNum"_qs << QRect(8, 176, 49, 18);
-    QTest::newRow("CmdRandom") << u"CmdRandom"_qs << QRect(104, 120, 105, 33);
-    QTest::newRow("LabName") << u"LabName"_qs << QRect(104, 40, 201, 65);
-    QTest::newRow("Label3 reaches past the bottom") << u"Label3"_qs << QRect(8, 160, 193, 17);
-    QTest::newRow("Label2 reaches past the bottom") << u"Label2"_qs << QRect(200, 160, 113, 17);
-    QTest::newRow("labNum at its design place") << u"labNum"_qs << QRect(40, 32, 65, 73);
-    QTest::newRow("Label1") << u"Label1"_qs << QRect(8, 8, 305, 33);
+        << u"TxtNum"_s << QRect(8, 176, 49, 18);
+    QTest::newRow("CmdRandom") << u"CmdRandom"_s << QRect(104, 120, 105, 33);
+    QTest::newRow("LabName") << u"LabName"_s << QRect(104, 40, 201, 65);
+    QTest::newRow("Label3 reaches past the bottom") << u"Label3"_s << QRect(8, 160, 193, 17);
+    QTest::newRow("Label2 reaches past the bottom") << u"Label2"_s << QRect(200, 160, 113, 17);
+    QTest::newRow("labNum at its design place") << u"labNum"_s << QRect(40, 32, 65, 73);
+    QTest::newRow("Label1") << u"Label1"_s << QRect(8, 8, 305, 33);
 }
 
 void TestLayout::geometry()
@@ -70,19 +72,19 @@ void TestLayout::labels_data()
     const int centred = Qt::AlignHCenter | Qt::AlignTop;
     const int left = Qt::AlignLeft | Qt::AlignTop;
     QTest::newRow("LabName: bold Kai, red, centred")
-        << u"LabName"_qs << QString() << QColor(255, 0, 0) << centred << u"標楷體"_qs
-        << u"AR PL UKai TW"_qs << 36.0 << 700 << false;
+        << u"LabName"_s << QString() << QColor(255, 0, 0) << centred << u"標楷體"_s
+        << u"AR PL UKai TW"_s << 36.0 << 700 << false;
     QTest::newRow("Label2: underlined Ming shows the address")
-        << u"Label2"_qs << Texts::webAddress() << QColor(0, 0, 0) << left << u"新細明體"_qs
-        << u"AR PL UMing TW"_qs << 9.0 << 400 << true;
+        << u"Label2"_s << Texts::webAddress() << QColor(0, 0, 0) << left << u"新細明體"_s
+        << u"AR PL UMing TW"_s << 9.0 << 400 << true;
     QTest::newRow("labNum: Arial Black, grey, centred")
-        << u"labNum"_qs << QString() << QColor(192, 192, 192) << centred << u"Arial Black"_qs
-        << u"DejaVu Sans"_qs << 36.0 << 400 << false;
+        << u"labNum"_s << QString() << QColor(192, 192, 192) << centred << u"Arial Black"_s
+        << u"DejaVu Sans"_s << 36.0 << 400 << false;
     QTest::newRow("Label1: Arial Black at a fractional size, light blue")
-        << u"Label1"_qs << Texts::heading() << QColor(0x80, 0x80, 0xFF) << centred
-        << u"Arial Black"_qs << u"DejaVu Sans"_qs << 15.75 << 400 << false;
+        << u"Label1"_s << Texts::heading() << QColor(0x80, 0x80, 0xFF) << centred
+        << u"Arial Black"_s << u"DejaVu Sans"_s << 15.75 << 400 << false;
     QTest::newRow("Label3: window font, black")
-        << u"Label3"_qs << Texts::credit() << QColor(0, 0, 0) << left << QString() << QString()
+        << u"Label3"_s << Texts::credit() << QColor(0, 0, 0) << left << QString() << QString()
         << 8.0 << 400 << false;
 }
 
@@ -127,7 +129,7 @@ void TestLayout::labels()
     // Names and the address are drawn from the font itself, never as empty boxes.
     if (substitute.startsWith(u"AR PL")) {
         const QFontMetrics metrics(font);
-        for (QChar c : u"陳志豪林雅婷"_qs)
+        for (QChar c : u"陳志豪林雅婷"_s)
             QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
     }
 }
@@ -135,7 +137,7 @@ void TestLayout::labels()
 void TestLayout::window()
 {
     Form1Window window;
-    QCOMPARE(window.windowTitle(), u"Class Number Tombolix"_qs);
+    QCOMPARE(window.windowTitle(), u"Class Number Tombolix"_s);
     QCOMPARE(window.minimumSize(), QSize(319, 176));
     QCOMPARE(window.maximumSize(), QSize(319, 176));
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -144,16 +146,16 @@ void TestLayout::window()
     QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(window.autoFillBackground());
 
-    auto *button = window.findChild<QPushButton *>(u"CmdRandom"_qs);
-    QCOMPARE(button->text(), u"Random!"_qs);
-    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), u"Random!"_qs);
-    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
+    auto *button = window.findChild<QPushButton *>(u"CmdRandom"_s);
+    QCOMPARE(button->text(), u"Random!"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), u"Random!"_s);
+    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_s);
     QCOMPARE(field->text(), QString());
     QCOMPARE(field->nextInFocusChain(), button);
     QCOMPARE(window.labNumLeft(), 600);
-    const QList<std::pair<QString, int>> timers{{u"TmrTextMove"_qs, 10},
-                                                {u"tmrCount"_qs, 50},
-                                                {u"tmrBgColor"_qs, 75}};
+    const QList<std::pair<QString, int>> timers{{u"TmrTextMove"_s, 10},
+                                                {u"tmrCount"_s, 50},
+                                                {u"tmrBgColor"_s, 75}};
     for (const auto &[name, interval] : timers) {
         auto *timer = window.findChild<QTimer *>(name);
         QVERIFY(timer && !timer->isActive());
@@ -177,35 +179,35 @@ void TestLayout::captionShownWhole_data()
     QTest::addColumn<bool>("designSize");
     QTest::addColumn<bool>("elided");
 
-    const QString labName = u"LabName"_qs;
-    const QString labNum = u"labNum"_qs;
+    const QString labName = u"LabName"_s;
+    const QString labNum = u"labNum"_s;
     QTest::newRow("long name: five Chinese characters")
-        << labName << QStringList{u"歐陽娜娜子"_qs} << false << false;
+        << labName << QStringList{u"歐陽娜娜子"_s} << false << false;
     QTest::newRow("long name: Latin")
-        << labName << QStringList{u"Christopher Lee"_qs} << false << false;
+        << labName << QStringList{u"Christopher Lee"_s} << false << false;
     QTest::newRow("long name: longer Latin")
-        << labName << QStringList{u"Alexandria Montgomery"_qs} << false << false;
+        << labName << QStringList{u"Alexandria Montgomery"_s} << false << false;
     QTest::newRow("long name: too long for one line even small")
-        << labName << QStringList{u"Maximiliane Alexandra von Hohenberg"_qs} << false << false;
+        << labName << QStringList{u"Maximiliane Alexandra von Hohenberg"_s} << false << false;
     QTest::newRow("long name: one word wider than the label")
-        << labName << QStringList{u"Wolfeschlegelsteinhausenbergerdorff"_qs} << false << false;
+        << labName << QStringList{u"Wolfeschlegelsteinhausenbergerdorff"_s} << false << false;
     QTest::newRow("long name: too long for two lines")
-        << labName << QStringList{u"歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽"_qs}
+        << labName << QStringList{u"歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽"_s}
         << false << true;
     QTest::newRow("short name keeps the design size")
-        << labName << QStringList{u"王小明"_qs} << true << false;
+        << labName << QStringList{u"王小明"_s} << true << false;
     QTest::newRow("short name after a long one gets the design size back")
-        << labName << QStringList{u"Alexandria Montgomery"_qs, u"王小明"_qs} << true << false;
+        << labName << QStringList{u"Alexandria Montgomery"_s, u"王小明"_s} << true << false;
     QTest::newRow("long number: three digits")
-        << labNum << QStringList{u"117"_qs} << false << false;
+        << labNum << QStringList{u"117"_s} << false << false;
     QTest::newRow("long number: the largest class allowed")
-        << labNum << QStringList{u"32767"_qs} << false << false;
+        << labNum << QStringList{u"32767"_s} << false << false;
     QTest::newRow("one digit keeps the design size")
-        << labNum << QStringList{u"7"_qs} << true << false;
+        << labNum << QStringList{u"7"_s} << true << false;
     QTest::newRow("one digit after a count past 99 gets the design size back")
-        << labNum << QStringList{u"998"_qs, u"999"_qs, u"1"_qs} << true << false;
+        << labNum << QStringList{u"998"_s, u"999"_s, u"1"_s} << true << false;
     QTest::newRow("credit line in whichever font stands in for the design's")
-        << u"Label3"_qs << QStringList{} << false << false;
+        << u"Label3"_s << QStringList{} << false << false;
 }
 
 void TestLayout::captionShownWhole()
@@ -275,7 +277,7 @@ void TestLayout::numberFieldRefusesInputMethods()
     Form1Window window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_qs);
+    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_s);
     QCOMPARE(QGuiApplication::focusObject(), field);
     QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
     QApplication::sendEvent(field, &query);

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList names{u"王小明"_qs, u"李美玲"_qs, u"陳志豪"_qs, u"林雅婷"_qs, u"張家豪"_qs};
+const QStringList names{u"王小明"_s, u"李美玲"_s, u"陳志豪"_s, u"林雅婷"_s, u"張家豪"_s};
 constexpr int pickTimeoutMs = 10000;
 
 enum class Press { EnterInField, EnterOnButton, MouseClick };
@@ -124,19 +126,19 @@ void TestPick::enterDuringPickIgnored()
 void TestPick::designatedNumberTyped()
 {
     // Letters and blanks are discarded; editing keys work as in any field.
-    QTest::keyClicks(m_field, u"7a 4"_qs);
-    QCOMPARE(m_field->text(), u"74"_qs);
+    QTest::keyClicks(m_field, u"7a 4"_s);
+    QCOMPARE(m_field->text(), u"74"_s);
     QTest::keyClick(m_field, Qt::Key_Home);
     QTest::keyClick(m_field, Qt::Key_Delete);
-    QCOMPARE(m_field->text(), u"4"_qs);
+    QCOMPARE(m_field->text(), u"4"_s);
     QTest::keyClick(m_field, Qt::Key_End);
-    QTest::keyClicks(m_field, u"9"_qs);
+    QTest::keyClicks(m_field, u"9"_s);
     QTest::keyClick(m_field, Qt::Key_Backspace);
-    QCOMPARE(m_field->text(), u"4"_qs);
+    QCOMPARE(m_field->text(), u"4"_s);
 
     QTest::keyClick(m_field, Qt::Key_Return);
     finishPick();
-    QCOMPARE(shown("labNum"), u"4"_qs);
+    QCOMPARE(shown("labNum"), u"4"_s);
     QCOMPARE(shown("LabName"), names[3]);
     QCOMPARE(m_field->text(), QString());
     // The designated pick is not kept in the history.
@@ -147,9 +149,9 @@ void TestPick::textArrivingOtherwiseKeepsDigits_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("route");
-    QTest::newRow("clipboard paste with letters") << u"a2 b"_qs << 0;
-    QTest::newRow("input method commits other scripts' digits") << u"٣2五"_qs << 1;
-    QTest::newRow("inserted by the context menu or a drop") << u"x\t2\r"_qs << 2;
+    QTest::newRow("clipboard paste with letters") << u"a2 b"_s << 0;
+    QTest::newRow("input method commits other scripts' digits") << u"٣2五"_s << 1;
+    QTest::newRow("inserted by the context menu or a drop") << u"x\t2\r"_s << 2;
 }
 
 void TestPick::textArrivingOtherwiseKeepsDigits()
@@ -166,11 +168,11 @@ void TestPick::textArrivingOtherwiseKeepsDigits()
     } else {
         m_field->insert(text);
     }
-    QCOMPARE(m_field->text(), u"2"_qs);
+    QCOMPARE(m_field->text(), u"2"_s);
     // Before, such text made the next count fail to read the number and end the program.
     QTest::keyClick(m_field, Qt::Key_Return);
     finishPick();
-    QCOMPARE(shown("labNum"), u"2"_qs);
+    QCOMPARE(shown("labNum"), u"2"_s);
     QVERIFY(m_program->endRequests.isEmpty());
 }
 
@@ -186,7 +188,7 @@ void TestPick::rosterGoneBetweenPicks()
     QTest::keyClick(m_field, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(m_program->endRequests, QList<int>{1}, pickTimeoutMs);
     QCOMPARE(texts.size(), 1);
-    QVERIFY2(texts[0].contains(u"(Function GetStudentInfo)\r\n"_qs), qPrintable(texts[0]));
+    QVERIFY2(texts[0].contains(u"(Function GetStudentInfo)\r\n"_s), qPrintable(texts[0]));
     // Nothing ticks behind the dialog, and no event reaches the logic after it.
     QTest::keyClick(m_field, Qt::Key_Return);
     const auto timers = m_program->window.findChildren<QTimer *>();

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 class TestShell : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ private:
 
 void TestShell::init()
 {
-    m_folder = std::make_unique<ClassFolder>(QStringList{u"王小明"_qs});
+    m_folder = std::make_unique<ClassFolder>(QStringList{u"王小明"_s});
     m_program = std::make_unique<TestProgram>();
     QVERIFY(m_program->start(m_folder->settingsPath()));
     m_program->window.show();
@@ -86,9 +88,9 @@ void TestShell::aboutOnDoubleClickOnly()
     QStringList shown;
     bool hasIcon = false;
     ModalCloser closer([&](QDialog *dialog) {
-        shown.append(dialog->findChild<QLabel *>(u"appName"_qs)->text());
-        shown.append(dialog->findChild<QLabel *>(u"extraText"_qs)->text());
-        hasIcon = !dialog->findChild<QLabel *>(u"icon"_qs)->pixmap().isNull();
+        shown.append(dialog->findChild<QLabel *>(u"appName"_s)->text());
+        shown.append(dialog->findChild<QLabel *>(u"extraText"_s)->text());
+        hasIcon = !dialog->findChild<QLabel *>(u"icon"_s)->pixmap().isNull();
     });
     auto *label = m_program->find("Label3");
     QTest::mouseClick(label, Qt::LeftButton);
@@ -96,7 +98,7 @@ void TestShell::aboutOnDoubleClickOnly()
 
     QTest::mouseDClick(label, Qt::LeftButton);
     QTRY_COMPARE(closer.seen, 1);
-    QCOMPARE(shown, (QStringList{u"Tombolix"_qs, u"Programmed by: Orvanel"_qs}));
+    QCOMPARE(shown, (QStringList{u"Tombolix"_s, u"Programmed by: Orvanel"_s}));
     QVERIFY(hasIcon);
     QVERIFY(!m_program->form.ended());
 }
@@ -125,11 +127,11 @@ void TestShell::errorAtStartUp()
         copied = QGuiApplication::clipboard()->text();
     });
 
-    QVERIFY(!program.start(empty.filePath(u"rand.ini"_qs)));
+    QVERIFY(!program.start(empty.filePath(u"rand.ini"_s)));
     QCOMPARE(closer.seen, 1);
-    QCOMPARE(title, u"Tombolix 執行期錯誤"_qs);
-    QCOMPARE(text, errorDialogText(u"找不到設定檔 rand.ini"_qs));
-    QVERIFY(text.startsWith(u"錯誤 ERROR：\r\n找不到設定檔 rand.ini\r\n\r\n如果"_qs));
+    QCOMPARE(title, u"Tombolix 執行期錯誤"_s);
+    QCOMPARE(text, errorDialogText(u"找不到設定檔 rand.ini"_s));
+    QVERIFY(text.startsWith(u"錯誤 ERROR：\r\n找不到設定檔 rand.ini\r\n\r\n如果"_s));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     QCOMPARE(modality, Qt::ApplicationModal);
@@ -142,7 +144,7 @@ void TestShell::errorAtStartUp()
 void TestShell::closingEndsThePick()
 {
     QTest::mouseClick(m_program->find("CmdRandom"), Qt::LeftButton);
-    QVERIFY(m_program->window.findChild<QTimer *>(u"tmrCount"_qs)->isActive());
+    QVERIFY(m_program->window.findChild<QTimer *>(u"tmrCount"_s)->isActive());
     QVERIFY(m_program->window.close());
     QVERIFY(m_program->form.ended());
     for (auto *timer : m_program->window.findChildren<QTimer *>())
