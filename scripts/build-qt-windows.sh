@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Qt for 64-bit Windows from Debian's qtbase source with MinGW-w64, once per machine, and
+# Builds Qt for 64-bit Windows from this Debian release's own qtbase source (6.4 on Debian 12, 6.8
+# on Debian 13) with MinGW-w64, once per machine, and
 # prints the folder it is installed in on the last line of standard output. The installed Qt is
 # kept outside the checkout, in a folder named after the Qt version and a hash of the options and
 # the toolchain, so a change to either builds a fresh one beside the old.
@@ -30,6 +31,7 @@ options=(
     -no-feature-tabletevent
     # direct2d stays on: without it the windows platform plugin of 6.4.2 fails to link.
 )
+# 6.4.2 and 6.8.2 both take the options above; a Qt that needs others gets them here by version.
 key=$( {
     printf '%s\n' "$qt_version" "${options[@]}"
     cat "$toolchain"
@@ -43,11 +45,16 @@ if [[ -f $prefix/.complete ]]; then
     exit 0
 fi
 
-# apt-get source needs a deb-src entry; Debian's images ship only binary ones.
+# apt-get source needs a deb-src entry for this release; Debian's images ship only binary ones.
 sources=/etc/apt/sources.list.d/tombolix-deb-src.sources
-if ! apt-get indextargets --format '$(TARGET_OF)' 2>/dev/null | grep -qx deb-src; then
-    echo "build-qt-windows: adding $sources" >&2
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
+suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+if ! apt-get indextargets --format '$(TARGET_OF) $(CODENAME)' 2>/dev/null | grep -qx "deb-src $suite"; then
+    echo "build-qt-windows: adding $sources for $suite" >&2
+    # The installed qtbase may come from a point release or a security update.
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+        "Suites: $suite $suite-updates" 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' "Suites: $suite-security" \
         'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
         | "${as_root[@]}" tee "$sources" >/dev/null
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update >&2

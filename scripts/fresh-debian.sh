@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
-# Proves the README's two commands on a bare Debian 12: builds a throwaway minbase root with
+# Proves the README's two commands on a bare Debian 12 or 13: builds a throwaway minbase root with
 # debootstrap, copies the committed tree into it (git archive, so nothing untracked comes along),
 # runs the test command and then the run command inside it with chroot, and removes everything
 # again, also when interrupted. Needs root and the network to Debian's archive; takes a while.
 #
-# Usage: sudo bash scripts/fresh-debian.sh [REVISION]   (default HEAD)
-# The mirror is the host's own Debian mirror; set TOMBOLIX_MIRROR to use another one.
+# Usage: sudo bash scripts/fresh-debian.sh [SUITE [REVISION]]
+#   SUITE      bookworm (Debian 12, the default) or trixie (Debian 13)
+#   REVISION   what to test, default HEAD
+# The mirror is the host's own Debian mirror; set TOMBOLIX_MIRROR to use another one. What the
+# run made (the .deb, the zip, the MSI, the Wine screenshots and the logs) is copied to
+# /var/tmp/tombolix-fresh-SUITE before the root goes. A fresh root builds Qt for Windows from
+# source; TOMBOLIX_CACHE names a host folder to keep that build in and reuse it on the next run.
 set -uo pipefail
 
-suite=bookworm
+suite=${1:-bookworm}
 window_title='Class Number Tombolix'
 run_seconds=60 # the program starts in seconds once the tests have built it
 
 # Inside a mount namespace of its own: every mount made here goes away with the namespace, even if
 # this process is killed, so nothing can stay mounted over the host's /dev or /proc.
 if [[ ${1-} == --inside ]]; then
-    root=$2 mirror=$3
+    suite=$2 root=$3 mirror=$4 cache=$5 results=$6
     unmount_all()
     {
         local target
-        for target in dev/shm dev/pts dev sys proc tmp; do
+        for target in var/cache/tombolix dev/shm dev/pts dev sys proc tmp; do
             mountpoint -q "$root/$target" && umount -l "$root/$target"
         done
     }
@@ -38,6 +43,10 @@ if [[ ${1-} == --inside ]]; then
         && mount --bind /dev "$root/dev" && mount --make-private "$root/dev" \
         && mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" \
         && mount -t tmpfs tmpfs "$root/dev/shm" && mount -t tmpfs tmpfs "$root/tmp" || exit 1
+    if [[ -n $cache ]]; then
+        mkdir -p "$cache" "$root/var/cache/tombolix" && mount --bind "$cache" "$root/var/cache/tombolix" \
+            || exit 1
+    fi
 
     inside()
     {
@@ -72,6 +81,10 @@ CHECK
     inside "xvfb-run -a bash /tmp/run-check.sh $run_seconds '$window_title'"
     run_rc=$?
     echo "=== run command: $([[ $run_rc == 0 ]] && echo ok || echo FAILED) after $((SECONDS - start)) s"
+    mkdir -p "$results"
+    (cd "$root/root/tombolix" && cp -r --parents build/*.deb build-win/*.zip build-win/*.msi \
+        build-win/screenshots build-win/wine-test.log "$results/" 2>/dev/null)
+    cp "$root.test.log" "$results/test.log"
     ((test_rc == 0 && run_rc == 0))
     exit
 fi
@@ -82,7 +95,15 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 self=$PWD/scripts/fresh-debian.sh
-revision=${1:-HEAD}
+case $suite in
+bookworm | trixie) ;;
+*)
+    echo "fresh-debian: SUITE is bookworm or trixie, not '$suite'" >&2
+    exit 2
+    ;;
+esac
+revision=${2:-HEAD}
+results=/var/tmp/tombolix-fresh-$suite
 
 for tool in debootstrap unshare; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -120,12 +141,14 @@ trap cleanup EXIT
 trap 'echo "fresh-debian: interrupted" >&2; exit 130' INT TERM
 
 git archive --format=tar "$revision" >"$root.tar" || exit 1
-echo "fresh-debian: $(git rev-parse --short "$revision") in $root"
+echo "fresh-debian: $(git rev-parse --short "$revision") on $suite in $root"
+rm -rf "$results"
 start=$SECONDS
-unshare --mount --propagation private "$self" --inside "$root" "$mirror" &
+unshare --mount --propagation private "$self" --inside "$suite" "$root" "$mirror" \
+    "${TOMBOLIX_CACHE:-}" "$results" &
 inner=$!
 wait "$inner"
 rc=$?
 inner=
-echo "fresh-debian: $([[ $rc == 0 ]] && echo passed || echo FAILED) in $((SECONDS - start)) s"
+echo "fresh-debian: $suite $([[ $rc == 0 ]] && echo passed || echo FAILED) in $((SECONDS - start)) s; what it made is in $results"
 exit "$rc"

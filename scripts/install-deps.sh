@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs, through apt, whatever the build, the tests and the program need on Debian 12, and the
+# Installs, through apt, whatever the build, the tests and the program need on Debian 12 and 13, and the
 # packages named as arguments (scripts/windows.sh names its cross compiler, Wine and the rest).
 # Runs as root directly (as CI does) or through sudo for an ordinary user; does nothing when
 # everything is already installed, so the other scripts can call it every time.
@@ -14,7 +14,7 @@ packages=(
     qt6-qpa-plugins      # the xcb and offscreen platform plugins
     libgl-dev            # Qt6Gui's CMake package looks for OpenGL
     clang-format         # the format check in scripts/test.sh
-    clang libclang-rt-14-dev # scripts/fuzz.sh: clang with libFuzzer and its sanitizer runtimes
+    clang libclang-rt-dev # scripts/fuzz.sh: clang with libFuzzer and its sanitizer runtimes, default version
     xvfb xauth           # xvfb-run, for starting the window without a display
     fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
     pkgconf libxcb-damage0-dev # scripts/bench.sh: the first-paint probe (and xdotool below)

@@ -70,19 +70,26 @@ build()
     cmake -S . -B "$dir" -G Ninja -DTOMBOLIX_WERROR=ON "$@" && cmake --build "$dir" --parallel "$jobs"
 }
 
-# Runs the suite in one build folder and adds its counts to the totals.
-run_tests()
+# Adds the counts of ctest's summary line in log to the totals, under label.
+count_tests()
 {
-    local dir=$1 rc line
-    ctest --test-dir "$dir" --output-on-failure --no-tests=error --parallel "$jobs" 2>&1 \
-        | tee "$dir/ctest.log"
-    rc=${PIPESTATUS[0]}
-    line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$dir/ctest.log" | tail -n 1)
-    ctest_lines+=("$dir: ${line:-no ctest summary}")
+    local label=$1 log=$2 line
+    line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    ctest_lines+=("$label: ${line:-no ctest summary}")
     if [[ $line =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
         tests_failed=$((tests_failed + BASH_REMATCH[1]))
         tests_passed=$((tests_passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
     fi
+}
+
+# Runs the suite in one build folder and adds its counts to the totals.
+run_tests()
+{
+    local dir=$1 rc
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error --parallel "$jobs" 2>&1 \
+        | tee "$dir/ctest.log"
+    rc=${PIPESTATUS[0]}
+    count_tests "$dir" "$dir/ctest.log"
     return "$rc"
 }
 
@@ -106,18 +113,13 @@ step "build (ASan + UBSan)" build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMBOLIX
 step "tests (ASan + UBSan)" run_tests build-asan
 step "fuzz (20 s per target)" bash scripts/fuzz.sh 20
 
-# The Windows suite's test programs count with the rest.
+# The Windows suite runs through ctest under Wine and counts with the rest.
 wine_tests()
 {
-    local rc line
+    local rc
     bash scripts/wine-test.sh 2>&1 | tee build-win/wine-test.log
     rc=${PIPESTATUS[0]}
-    line=$(grep -E '^windows tests: ' build-win/wine-test.log | tail -n 1)
-    ctest_lines+=("build-win: ${line:-no summary}")
-    if [[ $line =~ test\ programs\ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
-        tests_passed=$((tests_passed + BASH_REMATCH[1]))
-        tests_failed=$((tests_failed + BASH_REMATCH[2]))
-    fi
+    count_tests build-win build-win/wine-test.log
     return "$rc"
 }
 if [[ ${TOMBOLIX_SKIP_WINDOWS:-0} != 1 ]]; then

@@ -32,8 +32,10 @@ stage=$out/package/$name
 rm -rf "$stage"
 mkdir -p "$stage"
 
-# Where the DLLs that the program and Qt import live; any other import is part of Windows.
-dll_dirs=("$qt/bin" "/usr/lib/gcc/$triple/12-posix" "/usr/$triple/lib")
+# Where the DLLs that the program and Qt import live; any other import is part of Windows. The
+# compiler's runtime folder is named after its version, so the compiler is asked for it.
+runtime=$(dirname "$("$triple-g++-posix" -print-libgcc-file-name)")
+dll_dirs=("$qt/bin" "$runtime" "/usr/$triple/lib")
 declare -A copied=()
 dll_path()
 {
@@ -58,8 +60,10 @@ deploy_imports()
 # qt_standard_project_setup() puts every Windows executable at the top of the build folder.
 cp "$out/Tombolix.exe" "$stage/"
 deploy_imports "$stage/Tombolix.exe"
-# Qt loads these two by name: the window system and the native look.
-for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
+# Qt loads plugins by name: the window system, and the native look, whose plugin is
+# qwindowsvistastyle in Qt 6.4 and qmodernwindowsstyle from 6.7 on.
+for plugin in "$qt/plugins/platforms/qwindows.dll" "$qt"/plugins/styles/*.dll; do
+    plugin=${plugin#"$qt/plugins/"}
     mkdir -p "$stage/$(dirname "$plugin")"
     cp "$qt/plugins/$plugin" "$stage/$plugin"
     deploy_imports "$stage/$plugin"
