@@ -37,8 +37,7 @@ void TestLayout::geometry_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
     // Twips divided by 15; each row catches a control misplaced or sized from the wrong column.
-    QTest::newRow("TxtNum lies just below the client area")
-        << u"TxtNum"_s << QRect(8, 176, 49, 18);
+    QTest::newRow("TxtNum lies just below the client area") << u"TxtNum"_s << QRect(8, 176, 49, 18);
     QTest::newRow("CmdRandom") << u"CmdRandom"_s << QRect(104, 120, 105, 33);
     QTest::newRow("LabName") << u"LabName"_s << QRect(104, 40, 201, 65);
     QTest::newRow("Label3 reaches past the bottom") << u"Label3"_s << QRect(8, 160, 193, 17);
@@ -198,8 +197,7 @@ void TestLayout::captionShownWhole_data()
         << labName << QStringList{u"王小明"_s} << true << false;
     QTest::newRow("short name after a long one gets the design size back")
         << labName << QStringList{u"Alexandria Montgomery"_s, u"王小明"_s} << true << false;
-    QTest::newRow("long number: three digits")
-        << labNum << QStringList{u"117"_s} << false << false;
+    QTest::newRow("long number: three digits") << labNum << QStringList{u"117"_s} << false << false;
     QTest::newRow("long number: the largest class allowed")
         << labNum << QStringList{u"32767"_s} << false << false;
     QTest::newRow("one digit keeps the design size")
