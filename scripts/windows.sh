@@ -70,6 +70,8 @@ for plugin in "$qt/plugins/platforms/qwindows.dll" "$qt"/plugins/styles/*.dll; d
 done
 find "$stage" -name '*.dll' -o -name '*.exe' | xargs "$triple-strip" --strip-unneeded
 cp -r examples "$stage/examples"
+# Beside the program, so that a double-click opens the example class at once.
+cp packaging/windows/rand.ini "$stage/"
 cp "$out/package/README.txt" "$stage/"
 
 rm -f "$out/$name.zip"

@@ -123,12 +123,13 @@ shoot()
 same_picture() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
 different_picture() { ! same_picture "$@"; }
 
-# Starts the program in folder, presses Enter once the window is up, waits for the pick to
-# finish and saves the window's picture to file.
+# Starts the program in folder with the arguments that follow file, presses Enter once the
+# window is up, waits for the pick to finish and saves the window's picture to file.
 pick_in()
 {
     local folder=$1 file=$2 window pid rc
-    (cd "$folder" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    shift 2
+    (cd "$folder" && exec "${wine[@]}" "$app/Tombolix.exe" "$@") >/dev/null 2>&1 &
     pid=$!
     window=$(wait_window "^$title\$")
     if [[ -z $window ]]; then
@@ -161,6 +162,10 @@ pick_in()
 portable_before=$(prefix_state)
 check "opens on the example class and picks by Enter" \
     pick_in "$app/examples/utf8" "$shots/pick.png"
+# A double-click starts the program in its own folder, where the zip's rand.ini opens the
+# example class.
+check "started in its own folder, as a double-click starts it, it opens the example class" \
+    pick_in "$app" "$shots/double-click.png"
 same_state()
 {
     local now
@@ -196,17 +201,19 @@ about_box()
 }
 check "a double-click on the credit line opens the About box, a click does not" about_box
 
-no_settings()
+# One error dialog, closed by Enter, then exit status 1; the arguments go to the program.
+error_only()
 {
-    local empty=$work/empty window pid rc count
+    local shot=$1 empty=$work/empty window pid rc count
+    shift
     mkdir -p "$empty"
-    (cd "$empty" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
+    (cd "$empty" && exec "${wine[@]}" "$app/Tombolix.exe" "$@") >/dev/null 2>&1 &
     pid=$!
     window=$(wait_window 'Tombolix')
     [[ -n $window ]] || { kill "$pid"; return 1; }
     sleep 1
     count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
-    shoot "$window" "$shots/error.png"
+    shoot "$window" "$shot"
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key --clearmodifiers Return
     timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
@@ -215,7 +222,9 @@ no_settings()
     echo "      $count window(s) shown, exit status $rc"
     ((count == 1 && rc == 1))
 }
-check "without rand.ini: one error dialog, then exit status 1" no_settings
+check "without rand.ini: one error dialog, then exit status 1" error_only "$shots/error.png"
+check "a class folder that does not exist: one error dialog, then exit status 1" \
+    error_only "$shots/wrong-argument.png" 'Z:\no\such\class' 
 
 # One-student classes: the pick always lands on 1, so the windows must match pixel for pixel
 # exactly when the names do.
@@ -234,6 +243,14 @@ if pick_in "$work/utf8" "$work/utf8.png" && pick_in "$work/big5" "$work/big5.png
     check "Big5 roster under code page 950 shows the UTF-8 roster's name" \
         same_picture "$work/utf8.png" "$work/big5.png"
     check "a different name shows differently" different_picture "$work/utf8.png" "$work/other.png"
+    # The same class in a folder whose name holds Chinese and a blank, given as the argument
+    # from another folder, as Explorer passes a folder dropped onto the program.
+    mkdir -p "$work/三年甲班 A" "$work/empty"
+    cp "$work/utf8/rand.ini" "$work/utf8/class.txt" "$work/三年甲班 A/"
+    check "a Chinese-named class folder as the argument opens that class" \
+        pick_in "$work/empty" "$work/argument.png" "$(winpath "$work/三年甲班 A")"
+    check "the class given as the argument shows its own name" \
+        same_picture "$work/utf8.png" "$work/argument.png"
 else
     check "one-student classes pick" false
 fi
