@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString path = writeInput(data + 2, size - 2);
     valueOrRuntimeError([&] {
         const QString name = GetStudentInfo(path, CurNo);
-        // The name is the second tab-separated field of one line.
+        // The name is the second field of one line: a line with a tab holds no name from
+        // CSV, and no field runs past its line.
         if (name.contains(u'\t') || name.contains(u'\n'))
             finding("the name runs past its field");
     });

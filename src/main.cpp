@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -8,10 +9,14 @@ int main(int argc, char **argv)
     prepareApplication();
 
     Program program;
-    // A failed start-up has shown its report; the window is never shown in that run.
-    if (!program.start())
+    // The class folder becomes the working directory before Form_Load reads rand.ini there.
+    // A wrong argument or a failed start-up has shown its report; the window is never shown.
+    const std::optional<LaunchOptions> options = openClass(QApplication::arguments(), program.form);
+    if (!options || !program.start())
         return 1;
 
+    // Display options go here, before the window is first shown, once the window has them:
+    // program.window.setZoom(options->zoomPercent) and setFullScreenView(options->fullScreen).
     program.window.show();
     return QApplication::exec();
 }

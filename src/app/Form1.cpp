@@ -54,6 +54,11 @@ void Form1::Form_Load(const QString &settingsPath)
     });
 }
 
+void Form1::refuseStart(const QString &message)
+{
+    dispatch({}, [&] { ReportError(message); });
+}
+
 void Form1::Form_Unload()
 {
     end();

@@ -23,6 +23,9 @@ public:
     // the program running.
     void Form_Load(const QString &settingsPath = QStringLiteral("rand.ini"));
     void Form_Unload();
+    // A start-up check before Form_Load: reports message as Form_Load's checks do, so the
+    // window is never shown and Form_Load does nothing.
+    void refuseStart(const QString &message);
 
     void CmdRandom_Click();
     void tmrCount_Timer();

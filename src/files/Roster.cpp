@@ -4,6 +4,16 @@
 #include "Paths.h"
 #include "TextLineReader.h"
 
+namespace {
+
+// A line with a tab is tab-separated text; one without is a spreadsheet's CSV.
+QStringList fieldsOf(const QString &line)
+{
+    return line.contains(u'\t') ? splitFields(line, u'\t') : splitCsvFields(line);
+}
+
+} // namespace
+
 QString GetStudentInfo(const QString &StudentFile, Int32 CurNo)
 {
     TextLineReader file(localPath(StudentFile));
@@ -11,7 +21,7 @@ QString GetStudentInfo(const QString &StudentFile, Int32 CurNo)
     QString name;
     // Always exactly CurNo lines, so a later line for the same number replaces an earlier one.
     for (Int32 i = 0; i < CurNo; i += 1) {
-        const QStringList fields = splitFields(file.readLine(), u'\t');
+        const QStringList fields = fieldsOf(file.readLine());
         if (fieldAt(fields, 0).compare(number, Qt::CaseInsensitive) == 0)
             name = fieldAt(fields, 1);
     }

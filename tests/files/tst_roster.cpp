@@ -69,12 +69,30 @@ void TestRoster::looksUpName_data()
         << utf16WithBom(u"1\t陳大文\r\n2\t李小明\r\n"_s, QStringConverter::Utf16LE) << 2
         << u"李小明"_s << none;
 
+    row("CSV: quotes around number and name are taken off", u"\"1\",\"A\"\r\n"_s, 1)
+        << u"A"_s << none;
+    row("CSV: comma inside a quoted name", u"1,\"Chan, Tai Man\",,\r\n"_s, 1)
+        << u"Chan, Tai Man"_s << none;
+    row("CSV: doubled quote is one quote", u"1,\"Tai \"\"Rock\"\" Man\"\r\n"_s, 1)
+        << u"Tai \"Rock\" Man"_s << none;
+    row("tab wins over comma in a name", u"1\tChan, Tai Man\r\n"_s, 1)
+        << u"Chan, Tai Man"_s << none;
+    QTest::newRow("Excel CSV UTF-8: byte-order mark before the first line")
+        << QByteArray("\xEF\xBB\xBF") + u"1,陳大文\r\n2,B\r\n"_s.toUtf8() << 1 << u"陳大文"_s
+        << none;
+    QTest::newRow("Excel CSV (Comma delimited) in Big5")
+        << QByteArray("1,\xB3\x5C\xA5\x5C\r\n2,\"\xF9\xD6,\xF9\xD8\"\r\n") << 2 << u"碁,裏"_s
+        << none;
+    row("LibreOffice CSV: UTF-8, LF, quotes only where needed",
+        u"1,陳大文\n2,\"李,小明\"\n3,張三\n"_s, 2)
+        << u"李,小明"_s << none;
+
     const auto failing = [](Failure kind) { return std::optional(kind); };
     row("fewer lines than the class number", u"1\tA\r\n"_s, 2)
         << QString() << failing(Failure::ReadPastEnd);
     row("empty line among those read", u"1\tA\r\n\r\n3\tC\r\n"_s, 3)
         << QString() << failing(Failure::IndexOutOfRange);
-    row("matching line without tab", u"1\tA\r\n2\r\n"_s, 2)
+    row("matching line with neither tab nor comma", u"1\tA\r\n2\r\n"_s, 2)
         << QString() << failing(Failure::IndexOutOfRange);
 }
 
