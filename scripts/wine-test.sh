@@ -3,9 +3,11 @@
 # headless X display (Xvfb) and a fresh Wine prefix:
 #   1. the cross-built suite through ctest (CMake runs each test program under Wine);
 #   2. the Tombolix.exe of the zip: it opens on the example class and picks by Enter, writing
-#      nothing; a double-click on the credit line opens shell32's About box; without rand.ini it
-#      shows one error dialog and exits with status 1; a Big5 roster shows the same name as the
-#      UTF-8 one (compared pixel by pixel), a different name does not;
+#      nothing, started in the example's folder or in its own; a double-click on the credit line
+#      opens shell32's About box; without rand.ini, or given a class folder that does not exist,
+#      it shows one error dialog and exits with status 1; a Big5 roster shows the same name as
+#      the UTF-8 one (compared pixel by pixel), a different name does not, and so does the same
+#      class given as the argument in a Chinese-named folder;
 #   3. the MSI: a silent install, the Start-menu shortcut opens the window, and a silent
 #      uninstall leaves the prefix's files and registry as they were.
 # Screenshots go to build-win/screenshots/. Prints one line per check and a last line that counts
@@ -224,7 +226,7 @@ error_only()
 }
 check "without rand.ini: one error dialog, then exit status 1" error_only "$shots/error.png"
 check "a class folder that does not exist: one error dialog, then exit status 1" \
-    error_only "$shots/wrong-argument.png" 'Z:\no\such\class' 
+    error_only "$shots/wrong-argument.png" 'Z:\no\such\class'
 
 # One-student classes: the pick always lands on 1, so the windows must match pixel for pixel
 # exactly when the names do.
