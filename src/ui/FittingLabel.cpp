@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr qreal pointStep = 0.5;
+constexpr qreal designPointStep = 0.5;
 
 QFont atSize(QFont font, qreal points)
 {
@@ -21,10 +21,24 @@ FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent), m_designMetrics(fo
 
 void FittingLabel::setDesign(const QFont &font, qreal smallestPointSize, int maxLines)
 {
-    m_design = font;
-    m_designMetrics = QFontMetricsF(font, this);
-    m_smallest = smallestPointSize;
+    m_unscaled = font;
+    m_unscaledSmallest = smallestPointSize;
     m_maxLines = std::max(1, maxLines);
+    scaleDesign();
+}
+
+void FittingLabel::setScale(const Scale &scale)
+{
+    m_scale = scale;
+    scaleDesign();
+}
+
+void FittingLabel::scaleDesign()
+{
+    m_design = m_scale.font(m_unscaled);
+    m_designMetrics = QFontMetricsF(m_design, this);
+    m_smallest = m_scale.points(m_unscaledSmallest);
+    m_step = m_scale.points(designPointStep);
     fit();
 }
 
@@ -51,13 +65,13 @@ void FittingLabel::fit()
         return QFontMetricsF(atSize(m_design, points), this).horizontalAdvance(m_caption)
             <= width();
     };
-    qreal points = std::floor(designPoints * room / designWidth / pointStep) * pointStep;
-    points = std::max(m_smallest, std::min(points, designPoints - pointStep));
+    qreal points = std::floor(designPoints * room / designWidth / m_step) * m_step;
+    points = std::max(m_smallest, std::min(points, designPoints - m_step));
     while (points >= m_smallest && !fitsOneLine(points))
-        points -= pointStep;
+        points -= m_step;
     if (points >= m_smallest) {
-        while (points + pointStep < designPoints && fitsOneLine(points + pointStep))
-            points += pointStep;
+        while (points + m_step < designPoints && fitsOneLine(points + m_step))
+            points += m_step;
         display(m_caption, atSize(m_design, points), 1);
         return;
     }
@@ -65,7 +79,7 @@ void FittingLabel::fit()
     // Too long for one line at the smallest size: as large as still fits on the lines allowed.
     QList<qsizetype> best;
     qreal bestPoints = 0;
-    for (points = m_smallest; m_maxLines > 1 && points < designPoints; points += pointStep) {
+    for (points = m_smallest; m_maxLines > 1 && points < designPoints; points += m_step) {
         const QFont font = atSize(m_design, points);
         const QList<qsizetype> starts = lineStarts(font);
         const qreal height = starts.size() * QFontMetricsF(font, this).lineSpacing();

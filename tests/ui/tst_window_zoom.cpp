@@ -1,0 +1,193 @@
+// The window drawn larger for a projector: the same picture, the same pick, the hidden field
+// still hidden and focused.
+#include "TestProgram.h"
+
+#include "ui/FittingLabel.h"
+#include "ui/Zoom.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Number 4 needs two lines at the design's size.
+const QStringList names{u"王小明"_s, u"李美玲"_s, u"陳志豪"_s,
+                        u"Maximiliane Alexandra von Hohenberg"_s, u"張家豪"_s};
+constexpr int pickTimeoutMs = 10000;
+// Plus as most keyboards type it, with Shift.
+constexpr QKeyCombination ctrlPlus(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Plus);
+constexpr QKeyCombination ctrlMinus(Qt::ControlModifier, Qt::Key_Minus);
+using Keys = QList<QKeyCombination>;
+
+} // namespace
+
+class TestZoom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void layoutScaled_data();
+    void layoutScaled();
+    void keysWhileFieldHasFocus_data();
+    void keysWhileFieldHasFocus();
+    void fitsScreen_data();
+    void fitsScreen();
+
+private:
+    void show(int zoom);
+
+    std::unique_ptr<ClassFolder> m_folder;
+    std::unique_ptr<TestProgram> m_program;
+};
+
+void TestZoom::init()
+{
+    m_folder = std::make_unique<ClassFolder>(names);
+    m_program = std::make_unique<TestProgram>();
+    QVERIFY(m_program->start(m_folder->settingsPath()));
+}
+
+void TestZoom::show(int zoom)
+{
+    m_program->window.setZoom(zoom);
+    m_program->window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+}
+
+void TestZoom::layoutScaled_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<qreal>("points");
+
+    QTest::newRow("200 %: hidden field starts at the picture's bottom edge, else it shows")
+        << u"TxtNum"_s << QRect(16, 352, 98, 36) << 16.0;
+    QTest::newRow("200 %: name fitted from the doubled design font")
+        << u"LabName"_s << QRect(208, 80, 402, 130) << 72.0;
+    QTest::newRow("200 %: heading's fractional size doubles")
+        << u"Label1"_s << QRect(16, 16, 610, 66) << 31.5;
+    QTest::newRow("200 %: address keeps its own font, doubled")
+        << u"Label2"_s << QRect(400, 320, 226, 34) << 18.0;
+}
+
+void TestZoom::layoutScaled()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(qreal, points);
+
+    show(200);
+    QCOMPARE(m_program->window.size(), QSize(638, 352));
+    auto *control = m_program->find(name.toLatin1());
+    QCOMPARE(control->geometry(), pixels);
+    auto *fitting = qobject_cast<FittingLabel *>(control);
+    QCOMPARE(fitting ? fitting->designFont().pointSizeF() : control->font().pointSizeF(), points);
+}
+
+void TestZoom::keysWhileFieldHasFocus_data()
+{
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("labNumX"); // where the number rests after the pick
+
+    const QKeyCombination ctrlEquals(Qt::ControlModifier, Qt::Key_Equal);
+    const QKeyCombination keypadPlus(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus);
+    const QKeyCombination keypadMinus(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus);
+    const QKeyCombination ctrl0(Qt::ControlModifier, Qt::Key_0);
+    QTest::newRow("no key: the design's size, as before") << Keys{} << 100 << 40;
+    QTest::newRow("Ctrl + = zooms in too, as browsers take it") << QList{ctrlEquals} << 125 << 50;
+    QTest::newRow("Ctrl + plus with Shift: four steps to 200 %") << Keys(4, ctrlPlus) << 200 << 80;
+    QTest::newRow("Ctrl + keypad plus and minus, which the field takes as typing")
+        << QList{keypadPlus, keypadPlus, keypadMinus} << 125 << 50;
+    QTest::newRow("steps end at 400 %, not past") << Keys(9, ctrlPlus) << 400 << 160;
+    QTest::newRow("Ctrl + minus stops at 100 %, never smaller")
+        << QList{ctrlPlus, ctrlMinus, ctrlMinus} << 100 << 40;
+    QTest::newRow("Ctrl + 0 goes back to 100 % from any step")
+        << Keys(6, ctrlPlus) + QList{ctrl0} << 100 << 40;
+}
+
+void TestZoom::keysWhileFieldHasFocus()
+{
+    QFETCH(Keys, keys);
+    QFETCH(int, zoom);
+    QFETCH(int, labNumX);
+
+    show(100);
+    Form1Window &window = m_program->window;
+    auto *field = m_program->find<QLineEdit>("TxtNum");
+    for (QKeyCombination key : keys)
+        QTest::keyClick(field, key.key(), key.keyboardModifiers());
+    QCOMPARE(window.zoom(), zoom);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+
+    // Out of sight and focused; the credit line and the address cut at the window's edge.
+    QCOMPARE(QApplication::focusWidget(), field);
+    QVERIFY(field->visibleRegion().isEmpty());
+    for (const char *name : {"Label2", "Label3"}) {
+        auto *label = m_program->find(name);
+        QCOMPARE(label->y() + label->visibleRegion().boundingRect().bottom(), window.height() - 1);
+    }
+    QTest::keyClicks(field, u"4"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    auto *button = m_program->find("CmdRandom");
+    QTRY_VERIFY_WITH_TIMEOUT(button->isVisible(), pickTimeoutMs);
+    QCOMPARE(m_program->find<QLabel>("labNum")->text(), u"4"_s);
+    // The long name as at the design's size: on two lines, whole.
+    Form1Window design;
+    design.setCaption(CaptionOf::LabName, names[3]);
+    const QString designText = design.findChild<QLabel *>(u"LabName"_s)->text();
+    const QString text = m_program->find<QLabel>("LabName")->text();
+    QCOMPARE(text.count(u'\n'), designText.count(u'\n'));
+    QCOMPARE(text.endsWith(u'…'), designText.endsWith(u'…'));
+    QCOMPARE(m_program->find("labNum")->x(), labNumX);
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), field);
+}
+
+void TestZoom::fitsScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("zoom");
+
+    QTest::newRow("1024 x 768: 400 % capped to the largest whole percent that fits")
+        << QSize(1024, 768) << 400 << 321;
+    QTest::newRow("screen smaller than the design: 100 % all the same")
+        << QSize(300, 150) << 200 << 100;
+}
+
+void TestZoom::fitsScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, asked);
+    QFETCH(int, zoom);
+    QCOMPARE(fittingZoom(asked, screen), zoom);
+}
+
+// The suite runs on the offscreen platform; it gets a projector's screen.
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QFile config(dir.filePath(u"screen.json"_s));
+        if (!config.open(QIODevice::WriteOnly)
+            || config.write(R"({"screens": [{"width": 1920, "height": 1080}]})") < 0)
+            return 1;
+        config.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    prepareApplication();
+    TestZoom test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window_zoom.moc"
