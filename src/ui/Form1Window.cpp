@@ -58,12 +58,15 @@ Form1Window::Form1Window(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Texts::formCaption());
     setWindowIcon(appIcon());
+    // The window's colour fills the whole window, also around the picture in full screen.
     setAutoFillBackground(true);
     setBackColor(Colours::white);
     setFont(windowFont());
+    m_client = new QWidget(this);
+    m_client->setObjectName(u"client"_s);
 
     // In the order of the window description.
-    m_txtNum = new HiddenNumberField(this);
+    m_txtNum = new HiddenNumberField(m_client);
     m_txtNum->setObjectName(QStringLiteral("TxtNum"));
     // Its top is the client height: out of sight, yet enabled and able to hold the focus.
     place(m_txtNum, QRect(120, 2640, 735, 270));
@@ -74,7 +77,7 @@ Form1Window::Form1Window(QWidget *parent)
     // The field would take Ctrl with a keypad key as typing; the window's keys come first.
     m_txtNum->installEventFilter(this);
 
-    m_cmdRandom = new QPushButton(Texts::randomButton(), this);
+    m_cmdRandom = new QPushButton(Texts::randomButton(), m_client);
     m_cmdRandom->setObjectName(QStringLiteral("CmdRandom"));
     place(m_cmdRandom, QRect(1560, 1800, 1575, 495));
     connect(m_cmdRandom, &QPushButton::clicked, this, [this] {
@@ -90,7 +93,7 @@ Form1Window::Form1Window(QWidget *parent)
     m_label3 = addLabel("Label3", QRect(120, 2400, 2895, 255), Colours::black, Qt::AlignLeft);
     m_label3->setDesign(font(), 6);
     m_label3->setCaption(Texts::credit());
-    m_label2 = new QLabel(Texts::webAddress(), this);
+    m_label2 = new QLabel(Texts::webAddress(), m_client);
     placeLabel(m_label2, "Label2", QRect(3000, 2400, 1695, 255), Colours::black, Qt::AlignLeft);
     m_label2->setFont(label2Font());
     m_labNum = addLabel("labNum", QRect(600, 480, 975, 1095), Colours::countingGrey,
@@ -138,7 +141,7 @@ void Form1Window::placeLabel(QLabel *label, const char *name, QRect twips, Colou
 FittingLabel *Form1Window::addLabel(const char *name, QRect twips, Colour colour,
                                     Qt::Alignment alignment)
 {
-    auto *label = new FittingLabel(this);
+    auto *label = new FittingLabel(m_client);
     placeLabel(label, name, twips, colour, alignment);
     return label;
 }
@@ -236,7 +239,25 @@ void Form1Window::setTimerEnabled(TimerId timer, bool enabled)
 void Form1Window::setZoom(int percent)
 {
     m_zoom = fittingZoom(percent, roomOnScreen());
-    showAtZoom();
+    if (!m_fullScreen)
+        showAtZoom();
+}
+
+void Form1Window::setFullScreenView(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (on) {
+        // A window manager may refuse full screen to a window that cannot be resized.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        fillWindow();
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        showAtZoom();
+    }
 }
 
 // The window at its zoom: a fixed size that the picture fills.
@@ -245,7 +266,16 @@ void Form1Window::showAtZoom()
     const Scale scale = Scale::percent(m_zoom);
     const QSize client = scale.size(designClient);
     setFixedSize(client);
+    m_client->setGeometry(QRect(QPoint(), client));
     setScale(scale);
+}
+
+// Full screen: the picture as large as the window, now the screen, allows.
+void Form1Window::fillWindow()
+{
+    const FullScreenPlacement placement = fullScreenPlacement(size());
+    m_client->setGeometry(placement.client);
+    setScale(placement.scale);
 }
 
 void Form1Window::setScale(const Scale &scale)
@@ -271,7 +301,7 @@ void Form1Window::layOut()
 
 QSize Form1Window::roomOnScreen()
 {
-    if (windowHandle())
+    if (!m_fullScreen && windowHandle())
         m_frame = windowHandle()->frameMargins();
     return screen()->availableGeometry().size().shrunkBy(m_frame);
 }
@@ -289,12 +319,23 @@ void Form1Window::keepOnScreen()
         move(frame.topLeft());
 }
 
-// Zoom in (Ctrl + plus, or Ctrl + = as browsers take it), zoom out and back to the design's size.
+// Full screen, zoom in (Ctrl + plus, or Ctrl + = as browsers take it), zoom out and back to the
+// design's size.
 bool Form1Window::zoomKey(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    // Most keyboards need Shift for plus.
-    if ((modifiers & ~Qt::ShiftModifier) != Qt::ControlModifier)
+    if (modifiers == Qt::NoModifier && event.key() == Qt::Key_F11) {
+        // A key held down would switch the projector to and fro.
+        if (!event.isAutoRepeat())
+            setFullScreenView(!m_fullScreen);
+        return true;
+    }
+    if (modifiers == Qt::NoModifier && event.key() == Qt::Key_Escape && m_fullScreen) {
+        setFullScreenView(false);
+        return true;
+    }
+    // Most keyboards need Shift for plus. In full screen the picture already fills the screen.
+    if ((modifiers & ~Qt::ShiftModifier) != Qt::ControlModifier || m_fullScreen)
         return false;
     switch (event.key()) {
     case Qt::Key_Plus:
@@ -339,12 +380,19 @@ void Form1Window::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+void Form1Window::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_fullScreen)
+        fillWindow();
+}
+
 void Form1Window::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // The frame is known only once the window is on screen, and the window may have moved to a
     // smaller screen: the zoom is capped again so that the window still fits.
-    if (m_zoom > smallestZoom)
+    if (!m_fullScreen && m_zoom > smallestZoom)
         setZoom(m_zoom);
 }
 

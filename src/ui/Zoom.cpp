@@ -36,3 +36,13 @@ int fittingZoom(int percent, QSize room)
     }
     return percent;
 }
+
+FullScreenPlacement fullScreenPlacement(QSize screen)
+{
+    const Scale scale(std::min(double(screen.width()) * twipsPerPixel / designClient.width(),
+                               double(screen.height()) * twipsPerPixel / designClient.height()));
+    const QSize client = scale.size(designClient);
+    const QPoint topLeft((screen.width() - client.width()) / 2,
+                         (screen.height() - client.height()) / 2);
+    return {scale, QRect(topLeft, client)};
+}

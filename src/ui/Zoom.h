@@ -2,6 +2,7 @@
 
 #include "Units.h"
 
+#include <QRect>
 #include <QSize>
 
 // The client area as designed, in twips; the hidden field begins at its bottom edge.
@@ -17,3 +18,12 @@ int zoomOutStep(int percent);
 // The given zoom, or the largest whole percent below it whose client area fits the room; never
 // below smallestZoom, which is the design's size and shown whatever the screen.
 int fittingZoom(int percent, QSize room);
+
+// The client area on a screen of the given size in full screen: scaled alike in both directions
+// to the largest size that fits, and centred.
+struct FullScreenPlacement
+{
+    Scale scale;
+    QRect client;
+};
+FullScreenPlacement fullScreenPlacement(QSize screen);

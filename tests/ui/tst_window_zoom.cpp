@@ -1,5 +1,5 @@
-// The window drawn larger for a projector: the same picture, the same pick, the hidden field
-// still hidden and focused.
+// The window drawn larger for a projector, at a zoom or in full screen: the same picture, the
+// same pick, the hidden field still hidden and focused.
 #include "TestProgram.h"
 
 #include "ui/FittingLabel.h"
@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -22,6 +21,7 @@ constexpr int pickTimeoutMs = 10000;
 // Plus as most keyboards type it, with Shift.
 constexpr QKeyCombination ctrlPlus(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Plus);
 constexpr QKeyCombination ctrlMinus(Qt::ControlModifier, Qt::Key_Minus);
+constexpr QKeyCombination f11(Qt::Key_F11);
 using Keys = QList<QKeyCombination>;
 
 } // namespace
@@ -40,7 +40,7 @@ private slots:
     void fitsScreen();
 
 private:
-    void show(int zoom);
+    void show(int zoom, bool fullScreen);
 
     std::unique_ptr<ClassFolder> m_folder;
     std::unique_ptr<TestProgram> m_program;
@@ -53,37 +53,52 @@ void TestZoom::init()
     QVERIFY(m_program->start(m_folder->settingsPath()));
 }
 
-void TestZoom::show(int zoom)
+void TestZoom::show(int zoom, bool fullScreen)
 {
-    m_program->window.setZoom(zoom);
-    m_program->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+    Form1Window &window = m_program->window;
+    window.setZoom(zoom);
+    window.setFullScreenView(fullScreen);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (fullScreen)
+        QTRY_COMPARE(window.size(), QSize(1920, 1080));
 }
 
 void TestZoom::layoutScaled_data()
 {
+    QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
     QTest::addColumn<qreal>("points");
 
     QTest::newRow("200 %: hidden field starts at the picture's bottom edge, else it shows")
-        << u"TxtNum"_s << QRect(16, 352, 98, 36) << 16.0;
+        << false << u"TxtNum"_s << QRect(16, 352, 98, 36) << 16.0;
     QTest::newRow("200 %: name fitted from the doubled design font")
-        << u"LabName"_s << QRect(208, 80, 402, 130) << 72.0;
+        << false << u"LabName"_s << QRect(208, 80, 402, 130) << 72.0;
     QTest::newRow("200 %: heading's fractional size doubles")
-        << u"Label1"_s << QRect(16, 16, 610, 66) << 31.5;
+        << false << u"Label1"_s << QRect(16, 16, 610, 66) << 31.5;
     QTest::newRow("200 %: address keeps its own font, doubled")
-        << u"Label2"_s << QRect(400, 320, 226, 34) << 18.0;
+        << false << u"Label2"_s << QRect(400, 320, 226, 34) << 18.0;
+    // 1920 / 319 pixels of design: every twip is 1920 / 4785 pixels.
+    QTest::newRow("full screen: hidden field starts at the picture's bottom edge")
+        << true << u"TxtNum"_s << QRect(48, 1059, 295, 108) << 8 * 1920 / 319.0;
+    QTest::newRow("full screen: number scaled alike across and down")
+        << true << u"labNum"_s << QRect(241, 193, 391, 439) << 36 * 1920 / 319.0;
+    QTest::newRow("full screen: address reaches past the picture as designed")
+        << true << u"Label2"_s << QRect(1204, 963, 680, 102) << 9 * 1920 / 319.0;
 }
 
 void TestZoom::layoutScaled()
 {
+    QFETCH(bool, fullScreen);
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     QFETCH(qreal, points);
 
-    show(200);
-    QCOMPARE(m_program->window.size(), QSize(638, 352));
+    show(200, fullScreen);
+    auto *client = m_program->find("client");
+    // In full screen the largest that fits, centred down the screen.
+    QCOMPARE(client->geometry(), fullScreen ? QRect(0, 10, 1920, 1059) : QRect(0, 0, 638, 352));
     auto *control = m_program->find(name.toLatin1());
     QCOMPARE(control->geometry(), pixels);
     auto *fitting = qobject_cast<FittingLabel *>(control);
@@ -94,45 +109,63 @@ void TestZoom::keysWhileFieldHasFocus_data()
 {
     QTest::addColumn<QList<QKeyCombination>>("keys");
     QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<int>("labNumX"); // where the number rests after the pick
 
     const QKeyCombination ctrlEquals(Qt::ControlModifier, Qt::Key_Equal);
     const QKeyCombination keypadPlus(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus);
     const QKeyCombination keypadMinus(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus);
     const QKeyCombination ctrl0(Qt::ControlModifier, Qt::Key_0);
-    QTest::newRow("no key: the design's size, as before") << Keys{} << 100 << 40;
-    QTest::newRow("Ctrl + = zooms in too, as browsers take it") << QList{ctrlEquals} << 125 << 50;
-    QTest::newRow("Ctrl + plus with Shift: four steps to 200 %") << Keys(4, ctrlPlus) << 200 << 80;
+    QTest::newRow("no key: the design's size, as before") << Keys{} << 100 << false << 40;
+    QTest::newRow("Ctrl + = zooms in too, as browsers take it")
+        << QList{ctrlEquals} << 125 << false << 50;
+    QTest::newRow("Ctrl + plus with Shift: four steps to 200 %")
+        << Keys(4, ctrlPlus) << 200 << false << 80;
     QTest::newRow("Ctrl + keypad plus and minus, which the field takes as typing")
-        << QList{keypadPlus, keypadPlus, keypadMinus} << 125 << 50;
-    QTest::newRow("steps end at 400 %, not past") << Keys(9, ctrlPlus) << 400 << 160;
+        << QList{keypadPlus, keypadPlus, keypadMinus} << 125 << false << 50;
+    QTest::newRow("steps end at 400 %, not past") << Keys(9, ctrlPlus) << 400 << false << 160;
     QTest::newRow("Ctrl + minus stops at 100 %, never smaller")
-        << QList{ctrlPlus, ctrlMinus, ctrlMinus} << 100 << 40;
+        << QList{ctrlPlus, ctrlMinus, ctrlMinus} << 100 << false << 40;
     QTest::newRow("Ctrl + 0 goes back to 100 % from any step")
-        << Keys(6, ctrlPlus) + QList{ctrl0} << 100 << 40;
+        << Keys(6, ctrlPlus) + QList{ctrl0} << 100 << false << 40;
+    QTest::newRow("F11: full screen, where the field shows unless clipped")
+        << QList{f11} << 100 << true << 241;
+    QTest::newRow("zoom keys change nothing in full screen")
+        << QList{f11, ctrlPlus} << 100 << true << 241;
+    QTest::newRow("Esc leaves full screen at the zoom before")
+        << Keys(4, ctrlPlus) + QList{f11, QKeyCombination(Qt::Key_Escape)} << 200 << false << 80;
+    QTest::newRow("F11 again leaves full screen") << QList{f11, f11} << 100 << false << 40;
 }
 
 void TestZoom::keysWhileFieldHasFocus()
 {
     QFETCH(Keys, keys);
     QFETCH(int, zoom);
+    QFETCH(bool, fullScreen);
     QFETCH(int, labNumX);
 
-    show(100);
+    show(100, false);
     Form1Window &window = m_program->window;
     auto *field = m_program->find<QLineEdit>("TxtNum");
+    auto *client = m_program->find("client");
     for (QKeyCombination key : keys)
         QTest::keyClick(field, key.key(), key.keyboardModifiers());
     QCOMPARE(window.zoom(), zoom);
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    QCOMPARE(window.isFullScreenView(), fullScreen);
+    if (fullScreen) {
+        QTRY_COMPARE(window.size(), QSize(1920, 1080));
+    } else {
+        QTRY_COMPARE(window.size(), client->size());
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    }
 
-    // Out of sight and focused; the credit line and the address cut at the window's edge.
+    // Out of sight and focused; the credit line and the address cut at the picture's edge.
     QCOMPARE(QApplication::focusWidget(), field);
     QVERIFY(field->visibleRegion().isEmpty());
     for (const char *name : {"Label2", "Label3"}) {
         auto *label = m_program->find(name);
-        QCOMPARE(label->y() + label->visibleRegion().boundingRect().bottom(), window.height() - 1);
+        QCOMPARE(label->y() + label->visibleRegion().boundingRect().bottom(), client->height() - 1);
     }
     QTest::keyClicks(field, u"4"_s);
     QTest::keyClick(field, Qt::Key_Return);
@@ -156,11 +189,14 @@ void TestZoom::fitsScreen_data()
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("zoom");
+    QTest::addColumn<QRect>("fullScreenClient");
 
     QTest::newRow("1024 x 768: 400 % capped to the largest whole percent that fits")
-        << QSize(1024, 768) << 400 << 321;
+        << QSize(1024, 768) << 400 << 321 << QRect(0, 101, 1024, 565);
+    QTest::newRow("wide screen: full screen as high as the screen, centred across")
+        << QSize(2560, 1056) << 400 << 400 << QRect(323, 0, 1914, 1056);
     QTest::newRow("screen smaller than the design: 100 % all the same")
-        << QSize(300, 150) << 200 << 100;
+        << QSize(300, 150) << 200 << 100 << QRect(14, 0, 272, 150);
 }
 
 void TestZoom::fitsScreen()
@@ -168,7 +204,9 @@ void TestZoom::fitsScreen()
     QFETCH(QSize, screen);
     QFETCH(int, asked);
     QFETCH(int, zoom);
+    QFETCH(QRect, fullScreenClient);
     QCOMPARE(fittingZoom(asked, screen), zoom);
+    QCOMPARE(fullScreenPlacement(screen).client, fullScreenClient);
 }
 
 // The suite runs on the offscreen platform; it gets a projector's screen.
