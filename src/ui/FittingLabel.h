@@ -30,13 +30,15 @@ public:
     void setCaption(const QString &caption);
     const QString &caption() const { return m_caption; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void fit();
     QList<qsizetype> lineStarts(const QFont &font) const;
     QString linesOf(const QList<qsizetype> &starts, qsizetype count) const;
-    void display(const QString &text, const QFont &font, int lines);
-
     void scaleDesign();
+    void display(const QString &text, const QFont &font, int lines);
 
     QString m_caption;
     QFont m_unscaled;
@@ -47,4 +49,6 @@ private:
     qreal m_smallest = 1;
     qreal m_step = 0.5;
     int m_maxLines = 1;
+    // The caption is drawn here rather than by the label; see paintEvent.
+    bool m_drawsBold = false;
 };
