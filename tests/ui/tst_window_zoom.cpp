@@ -239,19 +239,23 @@ void TestZoom::fitsScreen()
     QCOMPARE(fullScreenPlacement(screen).client, fullScreenClient);
 }
 
-// The suite runs on the offscreen platform; it gets a projector's screen.
+// The suite runs on the offscreen platform; it gets a projector's screen. The platform's options
+// are split at colons, so the file is named without a drive letter.
 int main(int argc, char **argv)
 {
     QTemporaryDir dir;
+    const QString folder = QDir::currentPath();
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
         QFile config(dir.filePath(u"screen.json"_s));
         if (!config.open(QIODevice::WriteOnly)
             || config.write(R"({"screens": [{"width": 1920, "height": 1080}]})") < 0)
             return 1;
         config.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+        QDir::setCurrent(dir.path());
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screen.json");
     }
     QApplication app(argc, argv);
+    QDir::setCurrent(folder);
     prepareApplication();
     TestZoom test;
     QTEST_SET_MAIN_SOURCE_PATH
