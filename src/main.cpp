@@ -15,8 +15,8 @@ int main(int argc, char **argv)
     if (!options || !program.start())
         return 1;
 
-    // Display options go here, before the window is first shown, once the window has them:
-    // program.window.setZoom(options->zoomPercent) and setFullScreenView(options->fullScreen).
+    program.window.setZoom(options->zoomPercent);
+    program.window.setFullScreenView(options->fullScreen);
     program.window.show();
     return QApplication::exec();
 }

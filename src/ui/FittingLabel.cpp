@@ -1,5 +1,8 @@
 #include "FittingLabel.h"
 
+#include <QFontInfo>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -7,12 +10,27 @@
 
 namespace {
 
-constexpr qreal pointStep = 0.5;
+constexpr qreal designPointStep = 0.5;
 
 QFont atSize(QFont font, qreal points)
 {
     font.setPointSizeF(points);
     return font;
+}
+
+// Whether text drawn from its outlines lacks the bold that FreeType makes up for a family with no
+// bold face of its own, as Qt 6.4 leaves it out there.
+bool outlinesLackBold(const QFont &font, const QString &text)
+{
+    if (font.weight() < QFont::Bold || text.isEmpty())
+        return false;
+    QFont regular = font;
+    regular.setWeight(QFont::Normal);
+    QPainterPath bold;
+    QPainterPath plain;
+    bold.addText(0, 0, font, text.left(1));
+    plain.addText(0, 0, regular, text.left(1));
+    return bold == plain;
 }
 
 } // namespace
@@ -21,10 +39,24 @@ FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent), m_designMetrics(fo
 
 void FittingLabel::setDesign(const QFont &font, qreal smallestPointSize, int maxLines)
 {
-    m_design = font;
-    m_designMetrics = QFontMetricsF(font, this);
-    m_smallest = smallestPointSize;
+    m_unscaled = font;
+    m_unscaledSmallest = smallestPointSize;
     m_maxLines = std::max(1, maxLines);
+    scaleDesign();
+}
+
+void FittingLabel::setScale(const Scale &scale)
+{
+    m_scale = scale;
+    scaleDesign();
+}
+
+void FittingLabel::scaleDesign()
+{
+    m_design = m_scale.font(m_unscaled);
+    m_designMetrics = QFontMetricsF(m_design, this);
+    m_smallest = m_scale.points(m_unscaledSmallest);
+    m_step = m_scale.points(designPointStep);
     fit();
 }
 
@@ -51,13 +83,13 @@ void FittingLabel::fit()
         return QFontMetricsF(atSize(m_design, points), this).horizontalAdvance(m_caption)
             <= width();
     };
-    qreal points = std::floor(designPoints * room / designWidth / pointStep) * pointStep;
-    points = std::max(m_smallest, std::min(points, designPoints - pointStep));
+    qreal points = std::floor(designPoints * room / designWidth / m_step) * m_step;
+    points = std::max(m_smallest, std::min(points, designPoints - m_step));
     while (points >= m_smallest && !fitsOneLine(points))
-        points -= pointStep;
+        points -= m_step;
     if (points >= m_smallest) {
-        while (points + pointStep < designPoints && fitsOneLine(points + pointStep))
-            points += pointStep;
+        while (points + m_step < designPoints && fitsOneLine(points + m_step))
+            points += m_step;
         display(m_caption, atSize(m_design, points), 1);
         return;
     }
@@ -65,7 +97,7 @@ void FittingLabel::fit()
     // Too long for one line at the smallest size: as large as still fits on the lines allowed.
     QList<qsizetype> best;
     qreal bestPoints = 0;
-    for (points = m_smallest; m_maxLines > 1 && points < designPoints; points += pointStep) {
+    for (points = m_smallest; m_maxLines > 1 && points < designPoints; points += m_step) {
         const QFont font = atSize(m_design, points);
         const QList<qsizetype> starts = lineStarts(font);
         const qreal height = starts.size() * QFontMetricsF(font, this).lineSpacing();
@@ -127,6 +159,9 @@ void FittingLabel::display(const QString &text, const QFont &font, int lines)
 {
     setFont(font);
     setText(text);
+    // Qt draws glyphs from their outlines once they are large, as at a zoom; at the design's
+    // size it draws them as they always were.
+    m_drawsBold = m_scale != Scale() && outlinesLackBold(font, text);
     // Screen readers read the whole caption, also where it is shown on two lines or cut short.
     if (const QString name = text == m_caption ? QString() : m_caption; accessibleName() != name)
         setAccessibleName(name);
@@ -136,4 +171,32 @@ void FittingLabel::display(const QString &text, const QFont &font, int lines)
     const qreal shownHeight = lines == 1 ? metrics.height() : lines * metrics.lineSpacing();
     const int top = std::max(0, qRound((m_designMetrics.height() - shownHeight) / 2));
     setContentsMargins(0, top, 0, 0);
+}
+
+void FittingLabel::paintEvent(QPaintEvent *event)
+{
+    if (!m_drawsBold) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // The caption's outlines, laid out as the label lays out its lines, widened by a 24th of
+    // the em: the bold FreeType makes up.
+    const QFontMetricsF metrics(font(), this);
+    const QRectF room = contentsRect();
+    QPainterPath path;
+    qreal baseline = room.top() + metrics.ascent();
+    for (const QString &line : text().split(u'\n')) {
+        qreal left = room.left();
+        if (alignment() & Qt::AlignHCenter)
+            left += (room.width() - metrics.horizontalAdvance(line)) / 2;
+        path.addText(left, baseline, font(), line);
+        baseline += metrics.lineSpacing();
+    }
+    const QColor colour = palette().color(foregroundRole());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(path,
+                       QPen(colour, QFontInfo(font()).pixelSize() / 24.0, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, colour);
 }
