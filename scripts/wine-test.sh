@@ -52,11 +52,11 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_TW.utf8'; then
     "${as_root[@]}" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8 || exit 1
 fi
 
-# A display of our own.
+# A display of our own, as large as the projector the window tests assume.
 for display in $(seq 87 130); do
     [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
 done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$display
 for _ in $(seq 50); do
