@@ -34,3 +34,11 @@ set(tombolix_test_environment
   "WINEPATH=${wine_path}"
   "WINEDEBUG=-all"
   "LC_ALL=zh_TW.UTF-8")
+
+# QtTest writes nothing to a pipe under Wine, so ctest would show no output: each test program
+# logs to build-win/test-logs/NAME.txt instead, which scripts/wine-test.sh shows on a failure.
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/test-logs)
+function(tombolix_test_arguments out name)
+  tombolix_dos_path(log "${PROJECT_BINARY_DIR}/test-logs/${name}.txt")
+  set(${out} -o "${log},txt" PARENT_SCOPE)
+endfunction()

@@ -188,13 +188,15 @@ void TestZoom::keysWhileFieldHasFocus()
     auto *button = m_program->find("CmdRandom");
     QTRY_VERIFY_WITH_TIMEOUT(button->isVisible(), pickTimeoutMs);
     QCOMPARE(m_program->find<QLabel>("labNum")->text(), u"4"_s);
-    // The long name as at the design's size: on two lines, whole.
+    // The long name no worse than at the design's size: no more lines, and whole where the
+    // design shows it whole. Hinting at other sizes may fit it better, as under Wine.
     Form1Window design;
     design.setCaption(CaptionOf::LabName, names[3]);
     const QString designText = design.findChild<QLabel *>(u"LabName"_s)->text();
     const QString text = m_program->find<QLabel>("LabName")->text();
-    QCOMPARE(text.count(u'\n'), designText.count(u'\n'));
-    QCOMPARE(text.endsWith(u'…'), designText.endsWith(u'…'));
+    QCOMPARE_LE(text.count(u'\n'), designText.count(u'\n'));
+    if (!designText.endsWith(u'…'))
+        QVERIFY2(!text.endsWith(u'…'), qPrintable(text));
     QCOMPARE(m_program->find("labNum")->x(), labNumX);
     QCOMPARE(field->text(), QString());
     QCOMPARE(QApplication::focusWidget(), field);
