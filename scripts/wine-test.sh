@@ -110,10 +110,70 @@ prefix_state()
 unzip -q "$out/$name.zip" -d "$work/zip" || exit 1
 app=$work/zip/$name
 
-# Waits for a visible top-level window whose title matches; prints its id.
+# Waits for a visible top-level window whose title matches, of the given process if one is
+# given; prints its id. X hands an ended program's window ids to the next one, so windows are
+# told apart by process as well.
 wait_window()
 {
-    timeout "$window_timeout" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+    local of_process=()
+    [[ -n ${2:-} ]] && of_process=(--all --pid "$2")
+    timeout "$window_timeout" xdotool search --sync --onlyvisible "${of_process[@]}" \
+        --name "$1" 2>/dev/null | head -n 1
+}
+windows_of() { xdotool search --all --onlyvisible --pid "$1" --name 'Tombolix' 2>/dev/null; }
+
+# What is on the screen, for a check that did not find what it waited for.
+show_screen()
+{
+    local id
+    for id in $(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null); do
+        echo "      on screen: '$(xdotool getwindowname "$id")' of process" \
+            "$(xdotool getwindowpid "$id" 2>/dev/null)" >&2
+    done
+    import -silent -window root "$shots/screen-$((passed + failed + 1)).png"
+}
+
+# Each check starts on an empty screen, since what an earlier one left open would be in its
+# pictures.
+empty_screen()
+{
+    local i
+    for i in $(seq 50); do
+        [[ -z $(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null) ]] && return 0
+        sleep 0.2
+    done
+    echo "      a window was left open" >&2
+    show_screen
+    return 1
+}
+
+# Starts Tombolix.exe in folder with the arguments that follow; sets pid.
+start_program()
+{
+    local folder=$1
+    shift
+    empty_screen || return 1
+    (cd "$folder" && exec "${wine[@]}" "$app/Tombolix.exe" "$@") >/dev/null 2>&1 &
+    pid=$!
+}
+
+# Asks the program to close, as Windows does at log-off, and returns its exit status once it has
+# ended. One that outlives the wait is ended by force, so nothing of it is left for the next check.
+end_program()
+{
+    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
+    finish_program
+}
+finish_program()
+{
+    if ! timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null; then
+        echo "      still running $window_timeout s later" >&2
+        "${wine[@]}" taskkill /f /im Tombolix.exe >/dev/null 2>&1
+        kill "$pid" 2>/dev/null
+        wait "$pid"
+        return 124
+    fi
+    wait "$pid"
 }
 
 # Saves the window's picture (the window alone, as the screen shows it).
@@ -134,12 +194,12 @@ pick_in()
 {
     local folder=$1 file=$2 window pid rc
     shift 2
-    (cd "$folder" && exec "${wine[@]}" "$app/Tombolix.exe" "$@") >/dev/null 2>&1 &
-    pid=$!
-    window=$(wait_window "^$title\$")
+    start_program "$folder" "$@" || return 1
+    window=$(wait_window "^$title\$" "$pid")
     if [[ -z $window ]]; then
         echo "      no window in $folder" >&2
-        kill "$pid" 2>/dev/null
+        show_screen
+        end_program
         return 1
     fi
     xdotool windowfocus --sync "$window" 2>/dev/null
@@ -155,9 +215,7 @@ pick_in()
         same_picture "${file%.png}-before.png" "$file" && break
     done
     rm -f "${file%.png}-before.png"
-    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
-    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
-    wait "$pid"
+    end_program
     rc=$?
     ((rc == 0)) || echo "      exit status $rc after closing" >&2
     return "$rc"
@@ -185,22 +243,23 @@ check "the portable program wrote no file and no registry key" same_state
 about_box()
 {
     local window pid count
-    (cd "$app/examples/utf8" && exec "${wine[@]}" "$app/Tombolix.exe") >/dev/null 2>&1 &
-    pid=$!
-    window=$(wait_window "^$title\$")
-    [[ -n $window ]] || { kill "$pid"; return 1; }
+    start_program "$app/examples/utf8" || return 1
+    window=$(wait_window "^$title\$" "$pid")
+    [[ -n $window ]] || { show_screen; end_program; return 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
     # The credit line runs along the bottom left of the window.
     xdotool mousemove $((X + 60)) $((Y + HEIGHT - 8)) click 1
     sleep 1
-    count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
+    count=$(windows_of "$pid" | wc -l)
     xdotool click --repeat 2 --delay 80 1
-    local about
-    about=$(timeout 30 bash -c "until xdotool search --onlyvisible --name 'Tombolix' \
-        | grep -vx '$window'; do sleep 0.5; done" | head -n 1)
+    local about= i
+    for i in $(seq 60); do
+        about=$(windows_of "$pid" | grep -vx "$window" | head -n 1)
+        [[ -n $about ]] && break
+        sleep 0.5
+    done
     [[ -n $about ]] && shoot "$about" "$shots/about.png"
-    "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
-    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
+    end_program
     echo "      windows after a click: $count; About box after a double-click: ${about:-none}"
     ((count == 1)) && [[ -n $about ]]
 }
@@ -212,17 +271,15 @@ error_only()
     local shot=$1 empty=$work/empty window pid rc count
     shift
     mkdir -p "$empty"
-    (cd "$empty" && exec "${wine[@]}" "$app/Tombolix.exe" "$@") >/dev/null 2>&1 &
-    pid=$!
-    window=$(wait_window 'Tombolix')
-    [[ -n $window ]] || { kill "$pid"; return 1; }
+    start_program "$empty" "$@" || return 1
+    window=$(wait_window 'Tombolix' "$pid")
+    [[ -n $window ]] || { show_screen; end_program; return 1; }
     sleep 1
-    count=$(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null | wc -l)
+    count=$(windows_of "$pid" | wc -l)
     shoot "$window" "$shot"
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key --clearmodifiers Return
-    timeout "$window_timeout" tail --pid="$pid" -s 0.2 -f /dev/null || { kill "$pid"; return 1; }
-    wait "$pid"
+    finish_program
     rc=$?
     echo "      $count window(s) shown, exit status $rc"
     ((count == 1 && rc == 1))
@@ -272,6 +329,7 @@ msi_round_trip()
     shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Tombolix.lnk' | head -n 1)
     [[ -n $shortcut ]] || { echo "      no Start-menu shortcut" >&2; return 1; }
     # Through the shortcut, as a teacher starts it: its working folder holds rand.ini.
+    empty_screen || return 1
     "${wine[@]}" start /wait /unix "$shortcut" >/dev/null 2>&1 &
     pid=$!
     window=$(wait_window "^$title\$")
