@@ -171,7 +171,7 @@ finish_program()
         "${wine[@]}" taskkill /f /im Tombolix.exe >/dev/null 2>&1
         kill "$pid" 2>/dev/null
         wait "$pid"
-        return 124
+        return 124 # as timeout(1) says it
     fi
     wait "$pid"
 }
@@ -260,6 +260,7 @@ about_box()
     done
     [[ -n $about ]] && shoot "$about" "$shots/about.png"
     end_program
+    (($? != 124)) || return 1
     echo "      windows after a click: $count; About box after a double-click: ${about:-none}"
     ((count == 1)) && [[ -n $about ]]
 }
