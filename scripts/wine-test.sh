@@ -334,7 +334,12 @@ msi_round_trip()
     "${wine[@]}" start /wait /unix "$shortcut" >/dev/null 2>&1 &
     pid=$!
     window=$(wait_window "^$title\$")
-    [[ -n $window ]] || { echo "      no window from the shortcut" >&2; kill "$pid"; return 1; }
+    if [[ -z $window ]]; then
+        echo "      no window from the shortcut" >&2
+        show_screen
+        kill "$pid"
+        return 1
+    fi
     shoot "$window" "$shots/installed.png"
     "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
     # start returns before the program ends; a running program would keep its files.
