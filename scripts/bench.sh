@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
+source scripts/x11-search.sh
 build=${BENCH_BUILD:-$root/build-bench}
 startup_runs=${BENCH_STARTUP_RUNS:-10}
 picks=${BENCH_PICKS:-20}
@@ -120,7 +121,7 @@ switches()
 {
     cat /proc/"$program_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'
 }
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n1)
+window=$(wait_for_window 30 --onlyvisible --pid "$program_pid")
 [[ -n $window ]] || { echo "tombolix showed no window" >&2; exit 1; }
 before_pick=$(switches)
 xdotool windowfocus --sync "$window" key Return

@@ -7,6 +7,7 @@
 #
 # Usage: scripts/check-package.sh BUILD-DIR
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/x11-search.sh"
 
 app_id=org.example.Tombolix
 window_title='Class Number Tombolix'
@@ -19,8 +20,7 @@ if [[ ${1-} == --inside-display ]]; then
     # The xcb plugin is the one a desktop uses; the Depends line must have brought it in.
     QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
     pid=$!
-    window=$(timeout "$window_timeout" xdotool search --sync --onlyvisible \
-        --name "^$window_title\$" | head -n 1)
+    window=$(wait_for_window "$window_timeout" --onlyvisible --name "^$window_title\$")
     if [[ -z $window ]]; then
         echo "no window titled '$window_title' within ${window_timeout}s" >&2
         kill -TERM "$pid" 2>/dev/null

@@ -68,8 +68,8 @@ if [[ ${1-} == --inside ]]; then
 seconds=$1 title=$2
 timeout "$seconds" bash scripts/run.sh >/tmp/run.log 2>&1 &
 runner=$!
-window=$(timeout $((seconds - 10)) xdotool search --sync --onlyvisible --name "^$title\$" \
-    2>/dev/null | head -n 1)
+source scripts/x11-search.sh
+window=$(wait_for_window $((seconds - 10)) --onlyvisible --name "^$title\$")
 wait "$runner"
 rc=$?
 if [[ -n $window ]]; then echo "window shown: $window"; else echo "no window"; fi

@@ -7,6 +7,7 @@
 # Defaults: build/src/tombolix and docs/.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/x11-search.sh
 
 program=$(realpath "${1:-build/src/tombolix}")
 out=$(realpath "${2:-docs}")
@@ -31,7 +32,7 @@ shoot() {
     shift 3
     (cd "$folder" && QT_QPA_PLATFORM=xcb exec "$program") &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+    window=$(wait_for_window 30 --onlyvisible --pid "$pid")
     [[ -n $window ]] || { echo "screenshots: no window" >&2; kill "$pid"; exit 1; }
     xdotool windowfocus --sync "$window"
     (($# == 0)) || xdotool key --delay 100 "$@"

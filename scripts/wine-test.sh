@@ -16,6 +16,7 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 root=$PWD
 out=$root/build-win
+source scripts/x11-search.sh
 # The wine wrapper would stop to ask for the 32-bit Wine. Wine takes its ANSI code page from
 # the locale: 950 under zh_TW.UTF-8, which the Big5 checks need.
 wine=(env LC_ALL=zh_TW.UTF-8 /usr/lib/wine/wine64)
@@ -117,16 +118,15 @@ wait_window()
 {
     local of_process=()
     [[ -n ${2:-} ]] && of_process=(--all --pid "$2")
-    timeout "$window_timeout" xdotool search --sync --onlyvisible "${of_process[@]}" \
-        --name "$1" 2>/dev/null | head -n 1
+    wait_for_window "$window_timeout" --onlyvisible "${of_process[@]}" --name "$1"
 }
-windows_of() { xdotool search --all --onlyvisible --pid "$1" --name 'Tombolix' 2>/dev/null; }
+windows_of() { find_windows --all --onlyvisible --pid "$1" --name 'Tombolix'; }
 
 # What is on the screen, for a check that did not find what it waited for.
 show_screen()
 {
     local id
-    for id in $(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null); do
+    for id in $(find_windows --onlyvisible --name 'Tombolix'); do
         echo "      on screen: '$(xdotool getwindowname "$id")' of process" \
             "$(xdotool getwindowpid "$id" 2>/dev/null)" >&2
     done
@@ -139,7 +139,7 @@ empty_screen()
 {
     local i
     for i in $(seq 50); do
-        [[ -z $(xdotool search --onlyvisible --name 'Tombolix' 2>/dev/null) ]] && return 0
+        [[ -z $(find_windows --onlyvisible --name 'Tombolix') ]] && return 0
         sleep 0.2
     done
     echo "      a window was left open" >&2
