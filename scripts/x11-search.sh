@@ -26,8 +26,10 @@ wait_for_window()
     local deadline=$((SECONDS + $1)) found
     shift
     while true; do
-        found=$(find_windows "$@" | head -n 1)
-        [[ -n $found ]] && { echo "$found"; return 0; }
+        if found=$(find_windows "$@"); then
+            echo "${found%%$'\n'*}"
+            return 0
+        fi
         ((SECONDS < deadline)) || return 1
         sleep 0.2
     done
