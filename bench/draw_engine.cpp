@@ -1,4 +1,4 @@
-// Time per pick of the draw: GetRand for the count's length, then CheckRepeat redrawing until
+// Time per pick of the draw: drawSteps for the count's length, then redrawUntilNew redrawing until
 // the number is new, over whole cycles of a 99-student class, with the production source.
 //
 //   bench_draw_engine [cycles] [rounds]
@@ -38,7 +38,7 @@ int main(int argc, char **argv)
         long long draws = 0;
         const auto getRand = [&] {
             ++draws;
-            return GetRand(state.MaxClassNo, source);
+            return drawSteps(state.classSize, source);
         };
 
         QElapsedTimer clock;
@@ -48,16 +48,16 @@ int main(int argc, char **argv)
             const bool last = pick % classSize == classSize - 1;
             if (last)
                 lastPick.start();
-            state.RandSteps = toInt16(getRand());
-            CheckRepeat(state, getRand);
+            state.drawnSteps = toInt16(getRand());
+            redrawUntilNew(state, getRand);
             // The count stops on the number just recorded.
-            state.CurNo = state.PickedNo[state.PickedCount.value() - 1].value();
+            state.currentNumber = state.history.numbers[state.history.count.value() - 1].value();
             if (last)
                 lastPickNs += lastPick.nsecsElapsed();
         }
         nsPerPick.push_back(double(clock.nsecsElapsed()) / picks);
         redraws += draws - picks;
-        checksum += state.CurNo.value();
+        checksum += state.currentNumber.value();
     }
 
     std::sort(nsPerPick.begin(), nsPerPick.end());

@@ -4,7 +4,7 @@
 //
 // The window and the logic are wired as main wires them and run on real timers (offscreen
 // unless QT_QPA_PLATFORM says otherwise). Each pick is timed from the button press to the
-// moment the button is shown again. Its nominal time is (RandSteps + 2) ticks of the count at
+// moment the button is shown again. Its nominal time is (drawnSteps + 2) ticks of the count at
 // 50 ms, then 7 ticks of the flashing at 75 ms.
 // Prints one line per pick, then: picks=N median_ms=... median_nominal_ms=... median_dev_pct=...
 #include "ui/Program.h"
@@ -78,9 +78,9 @@ int main(int argc, char **argv)
     Program program;
     if (!program.start())
         return 1;
-    Form1Window &window = program.window;
+    PickerWindow &window = program.window;
     window.show();
-    auto *button = window.findChild<QPushButton *>(QStringLiteral("CmdRandom"));
+    auto *button = window.findChild<QPushButton *>(QStringLiteral("pickButton"));
 
     std::vector<double> measured;
     std::vector<double> nominal;
@@ -95,21 +95,21 @@ int main(int argc, char **argv)
         clock.start();
         button->click();
         // The press has drawn the count's length; the count reads it as it goes.
-        const int randSteps = program.form.state().RandSteps.value();
+        const int randSteps = program.controller.state().drawnSteps.value();
         loop.exec();
         button->removeEventFilter(&watch);
-        if (watch.returnedNs < 0 || program.form.ended()) {
+        if (watch.returnedNs < 0 || program.controller.ended()) {
             std::fprintf(stderr, "bench_pick_timing: pick %d did not finish\n", pick);
             return 1;
         }
 
         const double ms = watch.returnedNs / 1e6;
-        const double expected = (randSteps + 2) * timerIntervalMs(TimerId::tmrCount)
-            + 7 * timerIntervalMs(TimerId::tmrBgColor);
+        const double expected = (randSteps + 2) * timerIntervalMs(TimerId::Count)
+            + 7 * timerIntervalMs(TimerId::Flash);
         measured.push_back(ms);
         nominal.push_back(expected);
         deviation.push_back((ms - expected) / expected * 100);
-        std::printf("pick %2d: RandSteps=%3d nominal=%7.1f ms measured=%8.2f ms dev=%+6.2f%%\n",
+        std::printf("pick %2d: drawnSteps=%3d nominal=%7.1f ms measured=%8.2f ms dev=%+6.2f%%\n",
                     pick, randSteps, expected, ms, deviation.back());
     }
     std::printf("picks=%d median_ms=%.2f median_nominal_ms=%.1f median_dev_pct=%.3f "

@@ -7,12 +7,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString path = writeInput(data, size);
     valueOrRuntimeError([&] {
-        QString StudentFile;
-        Int16 MaxClassNo;
-        if (!ReadSettings(path, StudentFile, MaxClassNo))
+        const std::optional<ClassSettings> settings = readSettings(path);
+        if (!settings)
             finding("an existing settings file was reported missing");
         // The path is the field between the first and second equals sign of one line.
-        if (StudentFile.contains(u'=') || StudentFile.contains(u'\n'))
+        else if (settings->rosterPath.contains(u'=') || settings->rosterPath.contains(u'\n'))
             finding("the roster path runs past its field");
     });
     return 0;

@@ -9,9 +9,10 @@ int main(int argc, char **argv)
     prepareApplication();
 
     Program program;
-    // The class folder becomes the working directory before Form_Load reads rand.ini there.
+    // The class folder becomes the working directory before the controller reads rand.ini there.
     // A wrong argument or a failed start-up has shown its report; the window is never shown.
-    const std::optional<LaunchOptions> options = openClass(QApplication::arguments(), program.form);
+    const std::optional<LaunchOptions> options = openClass(QApplication::arguments(),
+                                                           program.controller);
     if (!options || !program.start())
         return 1;
 

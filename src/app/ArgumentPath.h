@@ -7,6 +7,6 @@
 // The path that a command-line argument names.
 QString pathOfArgument(const QString &argument);
 
-// True when fileName names the file that Form_Load opens as "rand.ini" in the same folder:
+// True when fileName names the settings file that PickController::load opens in the same folder:
 // in any letter case where the file system ignores case, else exactly.
 bool namesSettingsFile(const QString &fileName);

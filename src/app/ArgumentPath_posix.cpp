@@ -1,5 +1,7 @@
 #include "ArgumentPath.h"
 
+#include "files/Settings.h"
+
 QString pathOfArgument(const QString &argument)
 {
     return argument;
@@ -7,5 +9,5 @@ QString pathOfArgument(const QString &argument)
 
 bool namesSettingsFile(const QString &fileName)
 {
-    return fileName == u"rand.ini";
+    return fileName == settingsFileName();
 }

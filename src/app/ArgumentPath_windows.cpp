@@ -1,5 +1,7 @@
 #include "ArgumentPath.h"
 
+#include "files/Settings.h"
+
 QString pathOfArgument(const QString &argument)
 {
     // "D:\三年甲班\" arrives as D:\三年甲班" because Windows reads the backslash as escaping
@@ -9,5 +11,5 @@ QString pathOfArgument(const QString &argument)
 
 bool namesSettingsFile(const QString &fileName)
 {
-    return fileName.compare(u"rand.ini", Qt::CaseInsensitive) == 0;
+    return fileName.compare(settingsFileName(), Qt::CaseInsensitive) == 0;
 }

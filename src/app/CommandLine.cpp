@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "app/ArgumentPath.h"
+#include "files/Settings.h"
+#include "pick/NumberKeys.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -33,8 +35,9 @@ void describe(QCommandLineParser &parser)
     parser.addOption(
         {zoomName, u"Show the window at PERCENT of its size, 100 to 400."_s, u"PERCENT"_s});
     parser.addPositionalArgument(u"CLASS"_s,
-                                 u"A class folder that holds rand.ini, or that rand.ini itself. "
-                                 "Without it, rand.ini is read from the working directory."_s,
+                                 u"A class folder that holds %1, or that %1 itself. "
+                                 "Without it, %1 is read from the working directory."_s.arg(
+                                     settingsFileName()),
                                  u"[CLASS]"_s);
 }
 
@@ -65,8 +68,8 @@ WrongArgument wrongZoom(const QString &value)
 // Plain digits from 100 to 400; a sign, a fraction or a percent sign is refused.
 std::optional<int> zoomPercent(const QString &text)
 {
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isDigit))
+    if (text.isEmpty()
+        || !std::all_of(text.begin(), text.end(), [](QChar c) { return isDigit(c.unicode()); }))
         return std::nullopt;
     bool ok = false;
     const int percent = text.toInt(&ok);
@@ -84,7 +87,8 @@ std::variant<QString, WrongArgument> classFolderOf(const QString &path)
     if (!given.exists())
         return WrongArgument{u"參數錯誤！找不到班級資料夾或設定檔 "_s + path};
     if (!namesSettingsFile(given.fileName()))
-        return WrongArgument{u"參數錯誤！應為班級資料夾或其中的設定檔 rand.ini，不是 "_s + path};
+        return WrongArgument{u"參數錯誤！應為班級資料夾或其中的設定檔 "_s + settingsFileName()
+                             + u"，不是 "_s + path};
     return given.absolutePath();
 }
 
@@ -128,17 +132,17 @@ std::variant<LaunchOptions, WrongArgument> readCommandLine(const QStringList &ar
 
 } // namespace
 
-std::optional<LaunchOptions> openClass(const QStringList &arguments, Form1 &form)
+std::optional<LaunchOptions> openClass(const QStringList &arguments, PickController &controller)
 {
     const auto read = readCommandLine(arguments);
     if (const auto *wrong = std::get_if<WrongArgument>(&read)) {
-        form.refuseStart(wrong->message);
+        controller.refuseStart(wrong->message);
         return std::nullopt;
     }
     const LaunchOptions options = std::get<LaunchOptions>(read);
     // Staying where the program started would read another folder's rand.ini: a wrong class.
     if (!options.classFolder.isEmpty() && !QDir::setCurrent(options.classFolder)) {
-        form.refuseStart(u"參數錯誤！無法進入班級資料夾 "_s + options.classFolder);
+        controller.refuseStart(u"參數錯誤！無法進入班級資料夾 "_s + options.classFolder);
         return std::nullopt;
     }
     return options;

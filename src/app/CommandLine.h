@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/Form1.h"
 #include "app/LaunchOptions.h"
+#include "app/PickController.h"
 
 #include <QStringList>
 
 #include <optional>
 
-// Takes the program from its command line to Form_Load. arguments are as
+// Takes the program from its command line to PickController::load. arguments are as
 // QCoreApplication::arguments() gives them, the program first: never argv, whose bytes on
 // Windows are in the ANSI code page and lose a Chinese folder name. --help and --version are
 // shown by Qt, which then ends the process. A class folder, or the folder of the rand.ini
-// given, becomes the working directory, so that Form_Load reads there exactly what it would
+// given, becomes the working directory, so that the controller reads there exactly what it would
 // read had the program been started there. A wrong argument is reported through form before
-// anything is read; the result is then empty, and Form_Load does nothing.
-std::optional<LaunchOptions> openClass(const QStringList &arguments, Form1 &form);
+// anything is read; the result is then empty, and loading does nothing.
+std::optional<LaunchOptions> openClass(const QStringList &arguments, PickController &controller);

@@ -13,7 +13,7 @@ constexpr std::array<double, 11> spreadFactors{1.1, 0.9, 1.2, 0.8, 1.3, 0.7,
 
 } // namespace
 
-double GetRand(Int16 MaxClassNo, UniformSource &source)
+double drawSteps(Int16 classSize, UniformSource &source)
 {
     source.reseed();
     const float u1 = source.next();
@@ -25,39 +25,40 @@ double GetRand(Int16 MaxClassNo, UniformSource &source)
     source.reseed();
     const float u2 = source.next();
 
-    const double spread = roundHalfEven(MaxClassNo.value() * factor);
-    const double base = roundHalfEven(MaxClassNo.value() * 0.25);
+    const double spread = roundHalfEven(classSize.value() * factor);
+    const double base = roundHalfEven(classSize.value() * 0.25);
     return std::floor(spread * u2) + base;
 }
 
-void CheckRepeat(DrawState &state, const std::function<double()> &getRand)
+void redrawUntilNew(DrawState &state, const std::function<double()> &getRand)
 {
     // A loop with the same sequence of draws as redrawing by recursion.
     for (;;) {
-        Int16 landing = Int16::from(qint64(state.RandSteps.value()) + state.CurNo.value() + 1);
-        while (landing > state.MaxClassNo)
-            landing -= state.MaxClassNo.value();
+        Int16 landing = Int16::from(qint64(state.drawnSteps.value()) + state.currentNumber.value()
+                                    + 1);
+        while (landing > state.classSize)
+            landing -= state.classSize.value();
 
-        const bool full = state.PickedCount > state.MaxClassNo.value() - 1
-            || state.PickedCount > 98;
+        const bool full = state.history.count > state.classSize.value() - 1
+            || state.history.count > 98;
         bool repeat = false;
-        const Int16 last = state.PickedCount;
-        for (state.StepCount = 0; state.StepCount <= last; state.StepCount += 1) {
+        const Int16 last = state.history.count;
+        for (state.stepCount = 0; state.stepCount <= last; state.stepCount += 1) {
             if (full)
-                state.PickedNo[state.StepCount] = 0;
-            if (landing == state.PickedNo[state.StepCount]) {
+                state.history.numbers[state.stepCount] = 0;
+            if (landing == state.history.numbers[state.stepCount]) {
                 repeat = true;
                 break;
             }
         }
         if (full)
-            state.PickedCount = 0;
+            state.history.count = 0;
 
         if (!repeat) {
-            state.PickedNo[state.PickedCount] = landing;
-            state.PickedCount += 1;
+            state.history.numbers[state.history.count] = landing;
+            state.history.count += 1;
             return;
         }
-        state.RandSteps = toInt16(getRand());
+        state.drawnSteps = toInt16(getRand());
     }
 }

@@ -6,8 +6,8 @@
 #include <functional>
 
 // How many extra counting steps the next pick takes; a whole number.
-double GetRand(Int16 MaxClassNo, UniformSource &source);
+double drawSteps(Int16 classSize, UniformSource &source);
 
-// Works out the landing number of the pick, redraws RandSteps through getRand until that
+// Works out the landing number of the pick, redraws drawnSteps through getRand until that
 // number is new, and records it in the history (wiping a full history first).
-void CheckRepeat(DrawState &state, const std::function<double()> &getRand);
+void redrawUntilNew(DrawState &state, const std::function<double()> &getRand);

@@ -16,7 +16,7 @@ public:
     virtual void endProgram(int exitStatus) = 0;
 };
 
-// Thrown by ReportError after the dialog so that nothing after the failing statement runs.
+// Thrown by reportError after the dialog so that nothing after the failing statement runs.
 // It is deliberately not a RuntimeError: no handler on the way up may catch it.
 struct ProgramEnded
 {
@@ -29,7 +29,7 @@ public:
     virtual ~ErrorReporter() = default;
 
     // Never returns: once the dialog is gone the stack unwinds to the event loop.
-    [[noreturn]] void ReportError(const QString &message)
+    [[noreturn]] void reportError(const QString &message)
     {
         endWithReport(message);
         throw ProgramEnded{};
@@ -52,6 +52,6 @@ decltype(auto) runHandled(ErrorReporter &reporter, QStringView suffix, Body &&bo
     try {
         return body();
     } catch (const RuntimeError &error) {
-        reporter.ReportError(reportLine(error, suffix));
+        reporter.reportError(reportLine(error, suffix));
     }
 }

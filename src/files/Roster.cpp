@@ -14,13 +14,13 @@ QStringList fieldsOf(const QString &line)
 
 } // namespace
 
-QString GetStudentInfo(const QString &StudentFile, Int32 CurNo)
+QString studentName(const QString &rosterPath, Int32 currentNumber)
 {
-    TextLineReader file(localPath(StudentFile));
-    const QString number = QString::number(CurNo.value());
+    TextLineReader file(localPath(rosterPath));
+    const QString number = QString::number(currentNumber.value());
     QString name;
-    // Always exactly CurNo lines, so a later line for the same number replaces an earlier one.
-    for (Int32 i = 0; i < CurNo; i += 1) {
+    // Always exactly currentNumber lines, so a later line for the same number replaces an earlier one.
+    for (Int32 i = 0; i < currentNumber; i += 1) {
         const QStringList fields = fieldsOf(file.readLine());
         if (fieldAt(fields, 0).compare(number, Qt::CaseInsensitive) == 0)
             name = fieldAt(fields, 1);

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The name that the first CurNo lines of the roster give for CurNo (the last match wins),
+// The name that the first currentNumber lines of the roster give for currentNumber (the last match wins),
 // or empty. Lines are tab-separated, or comma-separated where they hold no tab.
 // Failures throw RuntimeError.
-QString GetStudentInfo(const QString &StudentFile, Int32 CurNo);
+QString studentName(const QString &rosterPath, Int32 currentNumber);

@@ -28,18 +28,19 @@ bool isKey(const QStringList &fields, QStringView key)
 
 } // namespace
 
-bool ReadSettings(const QString &path, QString &StudentFile, Int16 &MaxClassNo)
+std::optional<ClassSettings> readSettings(const QString &path)
 {
     if (!fileExists(path))
-        return false;
+        return std::nullopt;
 
+    ClassSettings settings;
     TextLineReader file(localPath(path));
     const QStringList line1 = splitFields(file.readLine(), u'=');
     if (isKey(line1, u"File"))
-        StudentFile = fieldAt(line1, 1);
+        settings.rosterPath = fieldAt(line1, 1);
 
     const QStringList line2 = splitFields(file.readLine(), u'=');
     if (isKey(line2, u"MaxClassNo"))
-        MaxClassNo = toClassSize(fieldAt(line2, 1));
-    return true;
+        settings.classSize = toClassSize(fieldAt(line2, 1));
+    return settings;
 }

@@ -2,157 +2,140 @@
 
 #include "draw/Draw.h"
 #include "files/Roster.h"
+#include "pick/NumberKeys.h"
+#include "pick/ReportNames.h"
 #include "pick/Texts.h"
 
 #include <limits>
 
 namespace {
 
-constexpr int labNumCountingLeft = 1900;
-constexpr int labNumRestingLeft = 600;
+constexpr int numberCountingLeft = 1900;
 constexpr int slideStep = 50;
 constexpr int flashChanges = 6;
 
 } // namespace
 
-PickSequence::PickSequence(Form1State &state, View &view, UniformSource &source,
+PickSequence::PickSequence(PickState &state, View &view, UniformSource &source,
                            ErrorReporter &reporter)
     : m_state(state), m_view(view), m_source(source), m_reporter(reporter)
 {
 }
 
-void PickSequence::CmdRandom_Click()
+void PickSequence::start()
 {
-    // Its handler is the event procedure's own, in Form1: a failure here, CheckRepeat's among
-    // them, is reported there as "(Sub CmdRandom_Click)".
-    m_state.RandSteps = toInt16(GetRand());
-    CheckRepeat(m_state, [this] { return GetRand(); });
-    m_state.StepCount = 0;
-    m_view.setCaption(CaptionOf::LabName, QString());
-    m_view.setLabNumForeColor(Colours::countingGrey);
-    m_view.setLabNumLeft(labNumCountingLeft);
-    m_view.setCaption(CaptionOf::Label1, Texts::luckyNumber());
-    m_view.setTimerEnabled(TimerId::tmrCount, true);
-    m_view.setCmdRandomVisible(false);
-    m_view.setCmdRandomEnabled(false);
+    // The button's own handler, in PickController, reports a failure here, the redraw's among
+    // them.
+    m_state.drawnSteps = toInt16(drawSteps());
+    redrawUntilNew(m_state, [this] { return drawSteps(); });
+    m_state.stepCount = 0;
+    m_view.setCaption(CaptionLabel::Name, QString());
+    m_view.setNumberColour(Colours::countingGrey);
+    m_view.setNumberLeft(numberCountingLeft);
+    m_view.setCaption(CaptionLabel::Heading, Texts::luckyNumber());
+    m_view.setTimerEnabled(TimerId::Count, true);
+    m_view.setPickButtonVisible(false);
+    m_view.setPickButtonEnabled(false);
 }
 
-double PickSequence::GetRand()
+double PickSequence::drawSteps()
 {
-    return runHandled(m_reporter, u"(Function GetRand)",
-                      [this] { return ::GetRand(m_state.MaxClassNo, m_source); });
+    return runHandled(m_reporter, reportName(Procedure::DrawSteps),
+                      [this] { return ::drawSteps(m_state.classSize, m_source); });
 }
 
-void PickSequence::tmrCount_Timer()
+void PickSequence::countTick()
 {
-    if (!m_view.txtNumText().isEmpty())
-        Rand2();
+    if (!m_view.chosenNumberText().isEmpty())
+        countToChosenNumber();
     else
-        Rand1();
+        countToRandomStep();
 }
 
-void PickSequence::Rand1()
+void PickSequence::countToRandomStep()
 {
-    runHandled(m_reporter, u"(Sub Rand1)", [this] {
-        if (m_state.RandSteps >= m_state.StepCount) {
-            if (m_state.CurNo == m_state.MaxClassNo.value())
-                m_state.CurNo = 0;
-            m_state.CurNo += 1;
-            m_view.setCaption(CaptionOf::labNum, QString::number(m_state.CurNo.value()));
-            m_state.StepCount += 1;
+    runHandled(m_reporter, reportName(Procedure::CountToRandomStep), [this] {
+        if (m_state.drawnSteps >= m_state.stepCount) {
+            showNextNumber();
+            m_state.stepCount += 1;
         } else {
-            finish();
+            land();
         }
     });
 }
 
-void PickSequence::Rand2()
+void PickSequence::countToChosenNumber()
 {
-    runHandled(m_reporter, u"(Sub Rand2)", [this] {
-        if (m_state.CurNo == m_state.MaxClassNo.value())
-            m_state.CurNo = 0;
-        m_state.CurNo += 1;
-        m_view.setCaption(CaptionOf::labNum, QString::number(m_state.CurNo.value()));
+    runHandled(m_reporter, reportName(Procedure::CountToChosenNumber), [this] {
+        showNextNumber();
         // A number that is never reached keeps the count cycling; the tick counter stops at
         // its ceiling instead of overflowing and ending the program.
-        if (m_state.StepCount < std::numeric_limits<qint16>::max())
-            m_state.StepCount += 1;
+        if (m_state.stepCount < std::numeric_limits<qint16>::max())
+            m_state.stepCount += 1;
 
-        const QString text = m_view.txtNumText();
+        const QString text = m_view.chosenNumberText();
         bool isNumber = false;
         const double designated = text.toDouble(&isNumber);
         if (!isNumber && keepDigits(text) != text)
             throw RuntimeError(Failure::NotANumber);
         // Digits too many to convert name a number no count can reach.
-        if (!isNumber || designated != m_state.CurNo.value())
+        if (!isNumber || designated != m_state.currentNumber.value())
             return;
 
-        finish();
-        m_view.setTxtNumText(QString());
-        m_state.PickedCount -= 1;
-        m_state.PickedNo[m_state.PickedCount] = 0;
+        land();
+        m_view.setChosenNumberText(QString());
+        // The chosen number does not use up a turn: the draw's entry for this pick is undone.
+        m_state.history.count -= 1;
+        m_state.history.numbers[m_state.history.count] = 0;
     });
 }
 
-void PickSequence::finish()
+// The count goes on from the number on show and wraps from the last number of the class to 1.
+void PickSequence::showNextNumber()
 {
-    m_state.StepCount = 0;
-    m_view.setTimerEnabled(TimerId::tmrCount, false);
-    m_view.setLabNumForeColor(Colours::resultRed);
-    m_view.setTimerEnabled(TimerId::tmrBgColor, true);
-    m_view.setTimerEnabled(TimerId::TmrTextMove, true);
+    if (m_state.currentNumber == m_state.classSize.value())
+        m_state.currentNumber = 0;
+    m_state.currentNumber += 1;
+    m_view.setCaption(CaptionLabel::Number, QString::number(m_state.currentNumber.value()));
 }
 
-void PickSequence::tmrBgColor_Timer()
+void PickSequence::land()
 {
-    if (m_state.StepCount > flashChanges - 1) {
-        m_view.setTimerEnabled(TimerId::tmrBgColor, false);
-        m_view.setCmdRandomEnabled(true);
-        m_view.setCmdRandomVisible(true);
+    m_state.stepCount = 0;
+    m_view.setTimerEnabled(TimerId::Count, false);
+    m_view.setNumberColour(Colours::resultRed);
+    m_view.setTimerEnabled(TimerId::Flash, true);
+    m_view.setTimerEnabled(TimerId::Slide, true);
+}
+
+void PickSequence::flashTick()
+{
+    if (m_state.stepCount > flashChanges - 1) {
+        m_view.setTimerEnabled(TimerId::Flash, false);
+        m_view.setPickButtonEnabled(true);
+        m_view.setPickButtonVisible(true);
         return;
     }
-    if (m_state.IsBlack != 0) {
-        m_view.setBackColor(Colours::white);
-        m_state.IsBlack = 0;
+    const bool black = !m_state.blackBackground;
+    m_view.setBackgroundColour(black ? Colours::black : Colours::white);
+    m_state.blackBackground = black;
+    m_state.stepCount += 1;
+}
+
+void PickSequence::slideTick()
+{
+    const int left = m_view.numberLeft();
+    if (left == numberRestingLeft) {
+        m_view.setCaption(CaptionLabel::Heading, Texts::luckyStudent());
+        m_view.setCaption(CaptionLabel::Name, studentName());
+        m_view.setTimerEnabled(TimerId::Slide, false);
     } else {
-        m_view.setBackColor(Colours::black);
-        m_state.IsBlack = 1;
-    }
-    m_state.StepCount += 1;
-}
-
-void PickSequence::TmrTextMove_Timer()
-{
-    const int left = m_view.labNumLeft();
-    if (left == labNumRestingLeft) {
-        m_view.setCaption(CaptionOf::Label1, Texts::luckyStudent());
-        m_view.setCaption(CaptionOf::LabName, GetStudentInfo());
-        m_view.setTimerEnabled(TimerId::TmrTextMove, false);
-    } else {
-        m_view.setLabNumLeft(left - slideStep);
+        m_view.setNumberLeft(left - slideStep);
     }
 }
 
-QString PickSequence::GetStudentInfo()
+QString PickSequence::studentName()
 {
-    return runHandled(m_reporter, u"(Function GetStudentInfo)",
-                      [this] { return ::GetStudentInfo(m_state.StudentFile, m_state.CurNo); });
-}
-
-void TxtNum_KeyPress(Int16 &KeyAscii)
-{
-    const qint16 code = KeyAscii.value();
-    const bool digit = code >= '0' && code <= '9';
-    if (!digit && code != 8 && code != 13)
-        KeyAscii = 0;
-}
-
-QString keepDigits(QStringView text)
-{
-    QString digits;
-    for (QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits.append(c);
-    }
-    return digits;
+    return runHandled(m_reporter, reportName(Procedure::StudentName),
+                      [this] { return ::studentName(m_state.rosterPath, m_state.currentNumber); });
 }

@@ -5,28 +5,34 @@
 
 #include <array>
 
-// Colours as 24-bit values, red in the low byte.
+// Colours as 24-bit values 0xBBGGRR: red in the low byte.
 using Colour = quint32;
 namespace Colours {
-inline constexpr Colour white = 16777215;
-inline constexpr Colour black = 0;
-inline constexpr Colour countingGrey = 12632256;
-inline constexpr Colour resultRed = 255;
-inline constexpr Colour headingBlue = 16744576;
+inline constexpr Colour white = 0xFFFFFF;
+inline constexpr Colour black = 0x000000;
+inline constexpr Colour countingGrey = 0xC0C0C0;
+inline constexpr Colour resultRed = 0x0000FF;
+inline constexpr Colour headingBlue = 0xFF8080;
 } // namespace Colours
 
-enum class CaptionOf { Label1, LabName, labNum };
-enum class TimerId { TmrTextMove, tmrCount, tmrBgColor };
-inline constexpr std::array allTimers{TimerId::TmrTextMove, TimerId::tmrCount, TimerId::tmrBgColor};
+// The labels whose caption the logic sets.
+enum class CaptionLabel { Heading, Name, Number };
+
+// The window's three timers: the slide of the number, the count, the flashing.
+enum class TimerId { Slide, Count, Flash };
+inline constexpr std::array allTimers{TimerId::Slide, TimerId::Count, TimerId::Flash};
+
+// Where the number label rests between picks, and where the slide after a pick ends, in twips.
+inline constexpr int numberRestingLeft = 600;
 
 constexpr int timerIntervalMs(TimerId timer)
 {
     switch (timer) {
-    case TimerId::TmrTextMove:
+    case TimerId::Slide:
         return 10;
-    case TimerId::tmrCount:
+    case TimerId::Count:
         return 50;
-    case TimerId::tmrBgColor:
+    case TimerId::Flash:
         return 75;
     }
     return 0;
@@ -37,15 +43,15 @@ class View
 {
 public:
     virtual ~View() = default;
-    virtual void setBackColor(Colour colour) = 0;
-    virtual void setCaption(CaptionOf label, const QString &caption) = 0;
-    virtual void setLabNumForeColor(Colour colour) = 0;
-    virtual int labNumLeft() const = 0;
-    virtual void setLabNumLeft(int twips) = 0;
-    virtual QString txtNumText() const = 0;
-    virtual void setTxtNumText(const QString &text) = 0;
-    virtual void setCmdRandomVisible(bool visible) = 0;
-    virtual void setCmdRandomEnabled(bool enabled) = 0;
+    virtual void setBackgroundColour(Colour colour) = 0;
+    virtual void setCaption(CaptionLabel label, const QString &caption) = 0;
+    virtual void setNumberColour(Colour colour) = 0;
+    virtual int numberLeft() const = 0;
+    virtual void setNumberLeft(int twips) = 0;
+    virtual QString chosenNumberText() const = 0;
+    virtual void setChosenNumberText(const QString &text) = 0;
+    virtual void setPickButtonVisible(bool visible) = 0;
+    virtual void setPickButtonEnabled(bool enabled) = 0;
     // Enabling starts the interval afresh; disabling stops further ticks.
     virtual void setTimerEnabled(TimerId timer, bool enabled) = 0;
 };

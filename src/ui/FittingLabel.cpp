@@ -71,7 +71,8 @@ void FittingLabel::fit()
     const qreal room = width();
     // The ordinary case, and every tick of a count in a class below 100: one measurement.
     const qreal designWidth = m_designMetrics.horizontalAdvance(m_caption);
-    if (designWidth <= room) {
+    // A label that may not shrink is shown as any label is, cut at its edge.
+    if (designWidth <= room || m_unscaledSmallest >= m_unscaled.pointSizeF()) {
         display(m_caption, m_design, 1);
         return;
     }

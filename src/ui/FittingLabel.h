@@ -11,14 +11,15 @@
 // A label whose caption is never cut off. A caption that fits keeps the design font exactly.
 // A wider one is shown whole on one line in the same family and weight at the largest size
 // that fits; below the smallest readable size it may wrap, and only past that is it elided.
-class FittingLabel final : public QLabel
+class FittingLabel : public QLabel
 {
     Q_OBJECT
 
 public:
     explicit FittingLabel(QWidget *parent = nullptr);
 
-    // Every caption is fitted from this font, never from the size the last caption needed.
+    // Every caption is fitted from this font, never from the size the last caption needed. With
+    // smallestPointSize at the font's own size, a caption too wide is cut off as in a QLabel.
     void setDesign(const QFont &font, qreal smallestPointSize, int maxLines = 1);
     // The window's scale: the font, the smallest size and the steps between sizes grow with
     // it, so a caption is fitted at any scale as at the design's size.

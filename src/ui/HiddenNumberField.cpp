@@ -1,14 +1,11 @@
 #include "HiddenNumberField.h"
 
-#include "pick/PickSequence.h"
+#include "pick/NumberKeys.h"
 
 #include <QKeyEvent>
 #include <QValidator>
 
 namespace {
-
-constexpr char16_t backspace = 8;
-constexpr char16_t carriageReturn = 13;
 
 // Reduces any edit to digits instead of refusing it, so a paste of "12a" leaves "12".
 class DigitsOnly final : public QValidator
@@ -32,7 +29,7 @@ bool typesCharacter(const QKeyEvent &event)
     if (event.text().isEmpty() || event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     for (QChar c : event.text()) {
-        if (!c.isPrint() && c != backspace && c != carriageReturn)
+        if (!c.isPrint() && c != QChar(backspaceKey) && c != QChar(carriageReturnKey))
             return false;
     }
     return true;

@@ -14,7 +14,7 @@ class HiddenNumberField final : public QLineEdit
     Q_OBJECT
 
 public:
-    using KeyPress = std::function<void(Int16 &KeyAscii)>;
+    using KeyPress = std::function<void(Int16 &keyCode)>;
 
     explicit HiddenNumberField(QWidget *parent = nullptr);
     void setKeyPress(KeyPress keyPress) { m_keyPress = std::move(keyPress); }

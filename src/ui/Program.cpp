@@ -18,14 +18,16 @@ void prepareApplication()
 }
 
 Program::Program(MessageBoxErrorDialog::Quit quit)
-    : dialog(&window, std::move(quit)), desktop(&window), form(window, source, dialog, desktop)
+    : dialog(&window, std::move(quit)),
+      desktop(&window),
+      controller(window, source, dialog, desktop)
 {
-    window.attach(form);
+    window.attach(controller);
 }
 
 bool Program::start(const QString &settingsPath)
 {
-    form.Form_Initialize();
-    form.Form_Load(settingsPath);
-    return !form.ended();
+    controller.initialize();
+    controller.load(settingsPath);
+    return !controller.ended();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/PickController.h"
 #include "draw/ClockSeededSource.h"
-#include "ui/Form1Window.h"
 #include "ui/MessageBoxErrorDialog.h"
+#include "ui/PickerWindow.h"
 #include "ui/QtDesktop.h"
 
 #include <QString>
@@ -17,11 +17,11 @@ struct Program
     explicit Program(MessageBoxErrorDialog::Quit quit = {});
 
     // Initialises and loads the class; true when the window may be shown.
-    bool start(const QString &settingsPath = QStringLiteral("rand.ini"));
+    bool start(const QString &settingsPath = settingsFileName());
 
-    Form1Window window;
+    PickerWindow window;
     MessageBoxErrorDialog dialog;
     QtDesktop desktop;
     ClockSeededSource source;
-    Form1 form;
+    PickController controller;
 };

@@ -110,23 +110,23 @@ void TestCommandLine::opensClassOrRefuses()
     QVERIFY(QDir::setCurrent(m_root.filePath(u"start"_s)));
     Rig rig;
     const std::optional<LaunchOptions> options = openClass(QStringList{u"tombolix"_s} + arguments,
-                                                           rig.form);
+                                                           rig.controller);
     QCOMPARE(canonical(QDir::currentPath()), canonical(m_root.filePath(folder)));
-    // Form_Load then reads rand.ini and its relative roster where a good start left it.
-    rig.form.Form_Load();
+    // Loading then reads rand.ini and its relative roster where a good start left it.
+    rig.controller.load();
 
     if (!message.isEmpty()) {
         QVERIFY(!options);
         QCOMPARE(rig.dialog.texts, QStringList{errorDialogText(message)});
         QCOMPARE(rig.dialog.lastStatus, 1);
-        QCOMPARE(rig.form.state().MaxClassNo.value(), 0); // nothing was read
+        QCOMPARE(rig.controller.state().classSize.value(), 0); // nothing was read
         return;
     }
     QVERIFY(options);
     QCOMPARE(options->fullScreen, fullScreen);
     QCOMPARE(options->zoomPercent, zoom);
     QCOMPARE(rig.dialog.texts, QStringList());
-    QCOMPARE(rig.form.state().StudentFile, u"名單.txt"_s);
+    QCOMPARE(rig.controller.state().rosterPath, u"名單.txt"_s);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

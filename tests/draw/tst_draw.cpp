@@ -9,7 +9,7 @@
 
 namespace {
 
-// What the counting animation does with the steps: advance RandSteps + 1 times round the class.
+// What the counting animation does with the steps: advance drawnSteps + 1 times round the class.
 int countFrom(int curNo, int randSteps, int maxClassNo)
 {
     for (int i = 0; i <= randSteps; ++i)
@@ -20,15 +20,15 @@ int countFrom(int curNo, int randSteps, int maxClassNo)
 // One random pick as the button and the count make it; returns the landing number.
 int pick(DrawState &state, UniformSource &source, int &redraws)
 {
-    state.RandSteps = toInt16(GetRand(state.MaxClassNo, source));
-    CheckRepeat(state, [&] {
+    state.drawnSteps = toInt16(drawSteps(state.classSize, source));
+    redrawUntilNew(state, [&] {
         if (++redraws > 1'000'000)
             qFatal("redrawing never ends");
-        return GetRand(state.MaxClassNo, source);
+        return drawSteps(state.classSize, source);
     });
-    const int landing = countFrom(state.CurNo.value(), state.RandSteps.value(),
-                                  state.MaxClassNo.value());
-    state.CurNo = landing;
+    const int landing = countFrom(state.currentNumber.value(), state.drawnSteps.value(),
+                                  state.classSize.value());
+    state.currentNumber = landing;
     return landing;
 }
 
@@ -81,7 +81,7 @@ void TestDraw::stepsForScriptedValues()
 
     ScriptedSource source;
     source.push({u1, u2});
-    QCOMPARE(GetRand(Int16(qint16(maxClassNo)), source), steps);
+    QCOMPARE(drawSteps(Int16(qint16(maxClassNo)), source), steps);
     QCOMPARE(source.underruns, 0);
 }
 
@@ -89,7 +89,7 @@ void TestDraw::eachDrawReseedsFirst()
 {
     ScriptedSource source;
     source.push({0.5f, 0.5f});
-    GetRand(Int16(40), source);
+    drawSteps(Int16(40), source);
     QCOMPARE(source.reseeds, 2);
     QCOMPARE(source.draws, 2);
 }
@@ -129,31 +129,31 @@ void TestDraw::repeatAvoidance()
     QFETCH(int, finalSteps);
 
     DrawState state;
-    state.MaxClassNo = qint16(maxClassNo);
-    state.CurNo = curNo;
-    state.RandSteps = qint16(randSteps);
+    state.classSize = qint16(maxClassNo);
+    state.currentNumber = curNo;
+    state.drawnSteps = qint16(randSteps);
     for (int n : historyBefore)
-        state.PickedNo[state.PickedCount.value()] = qint16(n), state.PickedCount += 1;
+        state.history.numbers[state.history.count.value()] = qint16(n), state.history.count += 1;
 
     qsizetype drawn = 0;
-    CheckRepeat(state, [&] {
+    redrawUntilNew(state, [&] {
         if (drawn >= redraws.size())
             qFatal("more redraws than scripted");
         return redraws[drawn++];
     });
     QCOMPARE(drawn, redraws.size());
     QCOMPARE(historyOf(state), historyAfter);
-    QCOMPARE(state.RandSteps.value(), finalSteps);
-    QCOMPARE(state.PickedNo[state.PickedCount].value(), 0);
+    QCOMPARE(state.drawnSteps.value(), finalSteps);
+    QCOMPARE(state.history.numbers[state.history.count].value(), 0);
 }
 
 void TestDraw::landingOverflowIsAFailure()
 {
     DrawState state;
-    state.MaxClassNo = 40;
-    state.RandSteps = 32767;
+    state.classSize = 40;
+    state.drawnSteps = 32767;
     try {
-        CheckRepeat(state, [] { return 0.0; });
+        redrawUntilNew(state, [] { return 0.0; });
         QFAIL("a landing number beyond 16 bits must fail");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.kind(), Failure::Overflow);
@@ -165,16 +165,16 @@ void TestDraw::everyNumberOnceBeforeAnyRepeat()
     ClockSeededSource source;
     for (int classSize = 1; classSize <= 99; ++classSize) {
         DrawState state;
-        state.MaxClassNo = qint16(classSize);
+        state.classSize = qint16(classSize);
         int redraws = 0;
         QSet<int> seen;
         for (int i = 0; i < classSize; ++i)
             seen.insert(pick(state, source, redraws));
         QCOMPARE(seen.size(), classSize);
-        QCOMPARE(state.PickedCount.value(), classSize);
+        QCOMPARE(state.history.count.value(), classSize);
 
         pick(state, source, redraws);
-        QCOMPARE(state.PickedCount.value(), 1);
+        QCOMPARE(state.history.count.value(), 1);
     }
 }
 
@@ -182,15 +182,15 @@ void TestDraw::largeClassWipesAfter99()
 {
     ClockSeededSource source;
     DrawState state;
-    state.MaxClassNo = 150;
+    state.classSize = 150;
     int redraws = 0;
     QSet<int> seen;
     for (int i = 0; i < 99; ++i)
         seen.insert(pick(state, source, redraws));
     QCOMPARE(seen.size(), 99);
-    QCOMPARE(state.PickedCount.value(), 99);
+    QCOMPARE(state.history.count.value(), 99);
     pick(state, source, redraws);
-    QCOMPARE(state.PickedCount.value(), 1);
+    QCOMPARE(state.history.count.value(), 1);
 }
 
 void TestDraw::clockSourceNeverRepeatsOnAStillClock()

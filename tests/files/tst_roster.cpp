@@ -37,13 +37,13 @@ private:
 void TestRoster::looksUpName_data()
 {
     QTest::addColumn<QByteArray>("roster");
-    QTest::addColumn<int>("CurNo");
+    QTest::addColumn<int>("currentNumber");
     QTest::addColumn<QString>("name");
     QTest::addColumn<std::optional<Failure>>("failure");
 
     const std::optional<Failure> none;
-    const auto row = [](const char *name, const QString &roster, int CurNo) -> QTestData & {
-        return QTest::newRow(name) << roster.toUtf8() << CurNo;
+    const auto row = [](const char *name, const QString &roster, int currentNumber) -> QTestData & {
+        return QTest::newRow(name) << roster.toUtf8() << currentNumber;
     };
 
     row("line n gives number n: first", rosterOf(40), 1) << u"Student 1"_s << none;
@@ -99,22 +99,22 @@ void TestRoster::looksUpName_data()
 void TestRoster::looksUpName()
 {
     QFETCH(QByteArray, roster);
-    QFETCH(int, CurNo);
+    QFETCH(int, currentNumber);
     QFETCH(QString, name);
     QFETCH(std::optional<Failure>, failure);
 
     const QString path = writeFile(m_dir, u"roster.txt"_s, roster);
     QString found;
-    QCOMPARE(failureOf([&] { found = GetStudentInfo(path, CurNo); }), failure);
+    QCOMPARE(failureOf([&] { found = studentName(path, currentNumber); }), failure);
     QCOMPARE(found, name);
 }
 
 void TestRoster::reportsRemovedFile()
 {
     const QString path = writeFile(m_dir, u"removed.txt"_s, rosterOf(3).toUtf8());
-    QCOMPARE(GetStudentInfo(path, 3), u"Student 3"_s);
+    QCOMPARE(studentName(path, 3), u"Student 3"_s);
     QVERIFY(QFile::remove(path));
-    QCOMPARE(failureOf([&] { GetStudentInfo(path, 3); }), Failure::CannotOpen);
+    QCOMPARE(failureOf([&] { studentName(path, 3); }), Failure::CannotOpen);
 }
 
 void TestRoster::findsPathWrittenWithBackslashes()
@@ -123,7 +123,7 @@ void TestRoster::findsPathWrittenWithBackslashes()
     writeFile(m_dir, u"名單/三年甲班.txt"_s, rosterOf(2).toUtf8());
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
-    const QString name = GetStudentInfo(u"名單\\三年甲班.txt"_s, 2);
+    const QString name = studentName(u"名單\\三年甲班.txt"_s, 2);
     QDir::setCurrent(previous);
     QCOMPARE(name, u"Student 2"_s);
 }
@@ -133,9 +133,9 @@ void TestRoster::bundledBig5ClassMatchesUtf8Class()
     // The Big5 example is what teachers with older machines copy: it must name the same class.
     const QString examples = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../examples/");
     for (int n = 1; n <= 40; ++n) {
-        const QString utf8 = GetStudentInfo(examples + u"utf8/class.txt"_s, n);
+        const QString utf8 = studentName(examples + u"utf8/class.txt"_s, n);
         QVERIFY2(!utf8.isEmpty() && !utf8.contains(QChar::ReplacementCharacter), qPrintable(utf8));
-        QCOMPARE(GetStudentInfo(examples + u"big5/class.txt"_s, n), utf8);
+        QCOMPARE(studentName(examples + u"big5/class.txt"_s, n), utf8);
     }
 }
 

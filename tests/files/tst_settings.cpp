@@ -8,9 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Values that a settings line must not touch unless its key matches.
-const QString untouchedFile = u"(untouched)"_s;
-constexpr qint16 untouchedSize = 999;
+// What a settings line leaves when its key does not match, and what a failed read leaves.
+const QString untouchedFile;
+constexpr qint16 untouchedSize = 0;
 
 } // namespace
 
@@ -110,13 +110,13 @@ void TestSettings::readsSettingsFile()
     QFETCH(std::optional<Failure>, failure);
 
     const QString path = writeFile(m_dir, u"rand.ini"_s, content);
-    QString StudentFile = untouchedFile;
-    Int16 MaxClassNo = untouchedSize;
-    bool found = false;
-    QCOMPARE(failureOf([&] { found = ReadSettings(path, StudentFile, MaxClassNo); }), failure);
-    QCOMPARE(found, !failure);
-    QCOMPARE(StudentFile, studentFile);
-    QCOMPARE(MaxClassNo.value(), maxClassNo);
+    std::optional<ClassSettings> settings;
+    QCOMPARE(failureOf([&] { settings = readSettings(path); }), failure);
+    QCOMPARE(settings.has_value(), !failure);
+    if (failure)
+        return;
+    QCOMPARE(settings->rosterPath, studentFile);
+    QCOMPARE(settings->classSize.value(), maxClassNo);
 }
 
 void TestSettings::reportsMissingFile_data()
@@ -134,11 +134,7 @@ void TestSettings::reportsMissingFile()
     const QString path = dir.filePath(u"rand.ini"_s);
     if (directory)
         QVERIFY(QDir(dir.path()).mkdir(u"rand.ini"_s));
-    QString StudentFile = untouchedFile;
-    Int16 MaxClassNo = untouchedSize;
-    QCOMPARE(ReadSettings(path, StudentFile, MaxClassNo), false);
-    QCOMPARE(StudentFile, untouchedFile);
-    QCOMPARE(MaxClassNo.value(), untouchedSize);
+    QVERIFY(!readSettings(path).has_value());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

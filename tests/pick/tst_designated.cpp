@@ -1,6 +1,6 @@
 #include "PickDriver.h"
 
-#include "pick/PickSequence.h"
+#include "pick/NumberKeys.h"
 
 #include <QTest>
 
@@ -44,18 +44,18 @@ void TestDesignated::stopsOnTheTypedNumber()
     const QList<int> historyBefore = driver.history();
 
     auto &rig = driver.rig;
-    rig.view.labNumCaptions.clear();
+    rig.view.numberCaptions.clear();
     rig.clock.clearLog();
-    rig.view.txtNum = typed;
+    rig.view.chosenNumber = typed;
     driver.pickWithSteps(30);
 
-    QCOMPARE(rig.view.labNumCaptions, counted);
-    QCOMPARE(rig.clock.ticksOf(TimerId::tmrCount), counted.size());
-    QCOMPARE(rig.view.labNumForeColor, Colours::resultRed);
-    QCOMPARE(rig.view.labName, ClassFolder::nameOf(counted.last().toInt()));
-    QCOMPARE(rig.view.txtNum, QString());
+    QCOMPARE(rig.view.numberCaptions, counted);
+    QCOMPARE(rig.clock.ticksOf(TimerId::Count), counted.size());
+    QCOMPARE(rig.view.numberColour, Colours::resultRed);
+    QCOMPARE(rig.view.nameCaption, ClassFolder::nameOf(counted.last().toInt()));
+    QCOMPARE(rig.view.chosenNumber, QString());
     QCOMPARE(driver.history(), historyBefore);
-    QCOMPARE(rig.form.state().PickedNo[historyBefore.size()].value(), 0);
+    QCOMPARE(rig.controller.state().history.numbers[historyBefore.size()].value(), 0);
 }
 
 void TestDesignated::pressThatWipedAFullHistoryLeavesItEmpty()
@@ -65,9 +65,9 @@ void TestDesignated::pressThatWipedAFullHistoryLeavesItEmpty()
         driver.pickWithSteps(steps);
     QCOMPARE(driver.history(), (QList<int>{2, 1, 3}));
 
-    driver.rig.view.txtNum = QStringLiteral("2");
+    driver.rig.view.chosenNumber = QStringLiteral("2");
     driver.pickWithSteps(2);
-    QCOMPARE(driver.rig.view.labNum, QStringLiteral("2"));
+    QCOMPARE(driver.rig.view.numberCaption, QStringLiteral("2"));
     QCOMPARE(driver.history(), QList<int>{});
 }
 
@@ -76,17 +76,17 @@ void TestDesignated::clearingMidCountHandsBackToTheRandomLanding()
     PickDriver driver(40);
     driver.pickWithSteps(44); // lands on 5
     auto &rig = driver.rig;
-    rig.view.labNumCaptions.clear();
-    rig.view.txtNum = QStringLiteral("30");
+    rig.view.numberCaptions.clear();
+    rig.view.chosenNumber = QStringLiteral("30");
     driver.scriptSteps(10);
-    rig.form.CmdRandom_Click();
+    rig.controller.pickButtonClicked();
     for (int tick = 0; tick < 3; ++tick)
         rig.clock.step();
-    rig.view.txtNum.clear(); // backspace
+    rig.view.chosenNumber.clear(); // backspace
 
-    rig.clock.runUntil([&] { return rig.view.cmdRandomVisible; });
+    rig.clock.runUntil([&] { return rig.view.pickButtonVisible; });
     // The count makes the random pick's eleven advances in all and lands where it was drawn.
-    QCOMPARE(rig.view.labNumCaptions, numbers(6, 16));
+    QCOMPARE(rig.view.numberCaptions, numbers(6, 16));
     QCOMPARE(driver.history(), (QList<int>{5, 16}));
 }
 
@@ -104,21 +104,21 @@ void TestDesignated::unreachableNumberKeepsCountingWithoutEnding()
 
     PickDriver driver(40);
     auto &rig = driver.rig;
-    rig.view.txtNum = typed;
+    rig.view.chosenNumber = typed;
     driver.scriptSteps(10);
-    rig.form.CmdRandom_Click();
+    rig.controller.pickButtonClicked();
     // Well past the 32767 ticks after which a 16-bit tick counter would overflow.
     QCOMPARE(rig.clock.runUntil([] { return false; }, 40'000), 40'000);
-    QVERIFY(!rig.form.ended());
+    QVERIFY(!rig.controller.ended());
     QCOMPARE(rig.dialog.texts, QStringList());
-    QVERIFY(rig.clock.isEnabled(TimerId::tmrCount));
+    QVERIFY(rig.clock.isEnabled(TimerId::Count));
 
-    rig.view.txtNum.clear();
-    const QString shown = rig.view.labNum;
+    rig.view.chosenNumber.clear();
+    const QString shown = rig.view.numberCaption;
     rig.clock.step();
-    QCOMPARE(rig.view.labNum, shown);
-    QVERIFY(!rig.clock.isEnabled(TimerId::tmrCount));
-    QVERIFY(rig.clock.isEnabled(TimerId::tmrBgColor));
+    QCOMPARE(rig.view.numberCaption, shown);
+    QVERIFY(!rig.clock.isEnabled(TimerId::Count));
+    QVERIFY(rig.clock.isEnabled(TimerId::Flash));
 }
 
 void TestDesignated::keyPressKeepsDigitsBackspaceAndReturn_data()
@@ -145,7 +145,7 @@ void TestDesignated::keyPressKeepsDigitsBackspaceAndReturn()
     QFETCH(bool, kept);
 
     Int16 key{qint16(code)};
-    TxtNum_KeyPress(key);
+    filterNumberKey(key);
     QCOMPARE(key.value(), kept ? code : 0);
 }
 

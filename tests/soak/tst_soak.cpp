@@ -61,25 +61,25 @@ void TestSoak::manyPicksKeepTheHistorySound()
     const FileSnapshot rosterBefore = FileSnapshot::of(folder.rosterPath());
 
     Rig<SeededSource> rig{quint32(classSize)};
-    rig.form.Form_Load(folder.settingsPath());
+    rig.controller.load(folder.settingsPath());
 
     QRandomGenerator choice(7);
     const int capacity = qMin(classSize, 99);
     for (int i = 0; i < picks; ++i) {
-        const QList<int> before = historyOf(rig.form.state());
+        const QList<int> before = historyOf(rig.controller.state());
         const bool full = before.size() >= capacity;
         const bool designated = choice.bounded(4) == 0;
         const int typed = 1 + int(choice.bounded(classSize));
         if (designated)
-            rig.view.txtNum = QString::number(typed);
+            rig.view.chosenNumber = QString::number(typed);
 
-        rig.form.CmdRandom_Click();
-        rig.clock.runUntil([&] { return rig.view.cmdRandomVisible || rig.form.ended(); });
-        QVERIFY2(!rig.form.ended(), qPrintable(rig.dialog.texts.join(u'\n')));
+        rig.controller.pickButtonClicked();
+        rig.clock.runUntil([&] { return rig.view.pickButtonVisible || rig.controller.ended(); });
+        QVERIFY2(!rig.controller.ended(), qPrintable(rig.dialog.texts.join(u'\n')));
 
-        const int landed = rig.view.labNum.toInt();
-        QCOMPARE(rig.view.labName, ClassFolder::nameOf(landed));
-        const QList<int> after = historyOf(rig.form.state());
+        const int landed = rig.view.numberCaption.toInt();
+        QCOMPARE(rig.view.nameCaption, ClassFolder::nameOf(landed));
+        const QList<int> after = historyOf(rig.controller.state());
         const QList<int> kept = full ? QList<int>{} : before;
         if (designated) {
             QCOMPARE(landed, typed);
@@ -90,7 +90,7 @@ void TestSoak::manyPicksKeepTheHistorySound()
             QCOMPARE(after, kept + QList<int>{landed});
         }
         QCOMPARE(QSet<int>(after.begin(), after.end()).size(), after.size());
-        QCOMPARE(rig.form.state().PickedNo[after.size()].value(), 0);
+        QCOMPARE(rig.controller.state().history.numbers[after.size()].value(), 0);
         QVERIFY(after.size() <= capacity);
     }
 

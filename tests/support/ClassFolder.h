@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Settings.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -44,7 +46,7 @@ public:
     }
     static QString nameOf(int n) { return QStringLiteral("學生%1號").arg(n); }
 
-    QString settingsPath() const { return m_dir.filePath(QStringLiteral("rand.ini")); }
+    QString settingsPath() const { return m_dir.filePath(settingsFileName()); }
     QString rosterPath() const { return m_dir.filePath(QStringLiteral("class.txt")); }
 
     void writeSettings(const QByteArray &bytes) const { write(settingsPath(), bytes); }

@@ -1,17 +1,17 @@
 #include "FakeView.h"
 
-void FakeView::setCaption(CaptionOf label, const QString &caption)
+void FakeView::setCaption(CaptionLabel label, const QString &caption)
 {
     switch (label) {
-    case CaptionOf::Label1:
-        label1 = caption;
+    case CaptionLabel::Heading:
+        headingCaption = caption;
         break;
-    case CaptionOf::LabName:
-        labName = caption;
+    case CaptionLabel::Name:
+        nameCaption = caption;
         break;
-    case CaptionOf::labNum:
-        labNum = caption;
-        labNumCaptions.append(caption);
+    case CaptionLabel::Number:
+        numberCaption = caption;
+        numberCaptions.append(caption);
         break;
     }
 }

@@ -16,41 +16,41 @@ class FakeView final : public View
 public:
     explicit FakeView(VirtualClock &clock) : m_clock(clock) {}
 
-    void setBackColor(Colour colour) override
+    void setBackgroundColour(Colour colour) override
     {
-        if (backColorFails)
-            throw RuntimeError(*backColorFails);
-        backColor = colour;
-        backColorHistory.append(colour);
+        if (backgroundFails)
+            throw RuntimeError(*backgroundFails);
+        backgroundColour = colour;
+        backgroundHistory.append(colour);
     }
-    void setCaption(CaptionOf label, const QString &caption) override;
-    void setLabNumForeColor(Colour colour) override { labNumForeColor = colour; }
-    int labNumLeft() const override { return labNumLeftTwips; }
-    void setLabNumLeft(int twips) override { labNumLeftTwips = twips; }
-    QString txtNumText() const override { return txtNum; }
-    void setTxtNumText(const QString &text) override { txtNum = text; }
-    void setCmdRandomVisible(bool visible) override { cmdRandomVisible = visible; }
-    void setCmdRandomEnabled(bool enabled) override { cmdRandomEnabled = enabled; }
+    void setCaption(CaptionLabel label, const QString &caption) override;
+    void setNumberColour(Colour colour) override { numberColour = colour; }
+    int numberLeft() const override { return numberLeftTwips; }
+    void setNumberLeft(int twips) override { numberLeftTwips = twips; }
+    QString chosenNumberText() const override { return chosenNumber; }
+    void setChosenNumberText(const QString &text) override { chosenNumber = text; }
+    void setPickButtonVisible(bool visible) override { pickButtonVisible = visible; }
+    void setPickButtonEnabled(bool enabled) override { pickButtonEnabled = enabled; }
     void setTimerEnabled(TimerId timer, bool enabled) override
     {
         m_clock.setEnabled(timer, enabled);
     }
 
     // Makes the next colour change fail, as a fault in a procedure without a handler would.
-    std::optional<Failure> backColorFails;
+    std::optional<Failure> backgroundFails;
 
     // The design-time state of the window.
-    Colour backColor = Colours::white;
-    QList<Colour> backColorHistory;
-    QString label1 = QStringLiteral("Class Number Tombolix");
-    QString labName;
-    QString labNum;
-    QStringList labNumCaptions;
-    Colour labNumForeColor = Colours::countingGrey;
-    int labNumLeftTwips = 600;
-    QString txtNum;
-    bool cmdRandomVisible = true;
-    bool cmdRandomEnabled = true;
+    Colour backgroundColour = Colours::white;
+    QList<Colour> backgroundHistory;
+    QString headingCaption = QStringLiteral("Class Number Tombolix");
+    QString nameCaption;
+    QString numberCaption;
+    QStringList numberCaptions;
+    Colour numberColour = Colours::countingGrey;
+    int numberLeftTwips = numberRestingLeft;
+    QString chosenNumber;
+    bool pickButtonVisible = true;
+    bool pickButtonEnabled = true;
 
 private:
     VirtualClock &m_clock;

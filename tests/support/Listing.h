@@ -18,7 +18,7 @@ inline QStringList numbers(int from, int to)
 inline QList<int> historyOf(const DrawState &state)
 {
     QList<int> entries;
-    for (int i = 0; i < state.PickedCount.value(); ++i)
-        entries.append(state.PickedNo[i].value());
+    for (int i = 0; i < state.history.count.value(); ++i)
+        entries.append(state.history.numbers[i].value());
     return entries;
 }

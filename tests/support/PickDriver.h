@@ -15,7 +15,7 @@ struct PickDriver
     // Makes the next button press draw exactly this many steps (factor 1.5 from the table).
     void scriptSteps(int steps)
     {
-        const int max = rig.form.state().MaxClassNo.value();
+        const int max = rig.controller.state().classSize.value();
         const double spread = roundHalfEven(max * 1.5);
         const double base = roundHalfEven(max * 0.25);
         if (steps < base || steps >= base + spread)
@@ -26,8 +26,8 @@ struct PickDriver
     // Presses the button and plays the pick until the button is back (or the program ended).
     void pick()
     {
-        rig.form.CmdRandom_Click();
-        rig.clock.runUntil([this] { return rig.view.cmdRandomVisible || rig.form.ended(); });
+        rig.controller.pickButtonClicked();
+        rig.clock.runUntil([this] { return rig.view.pickButtonVisible || rig.controller.ended(); });
     }
 
     void pickWithSteps(int steps)
@@ -36,7 +36,7 @@ struct PickDriver
         pick();
     }
 
-    QList<int> history() const { return historyOf(rig.form.state()); }
+    QList<int> history() const { return historyOf(rig.controller.state()); }
 
     ClassFolder folder;
     Rig<> rig;
@@ -44,9 +44,9 @@ struct PickDriver
 private:
     void start()
     {
-        rig.form.Form_Initialize();
-        rig.form.Form_Load(folder.settingsPath());
-        if (rig.form.ended())
+        rig.controller.initialize();
+        rig.controller.load(folder.settingsPath());
+        if (rig.controller.ended())
             qFatal("the class folder did not load");
     }
 };

@@ -5,7 +5,7 @@
 #include "ScriptedSource.h"
 #include "VirtualClock.h"
 
-#include "app/Form1.h"
+#include "app/PickController.h"
 
 #include <utility>
 
@@ -17,9 +17,8 @@ struct Rig
     template<typename... SourceArgs>
     explicit Rig(SourceArgs &&...sourceArgs) : source(std::forward<SourceArgs>(sourceArgs)...)
     {
-        clock.connect(TimerId::tmrCount, [this] { form.tmrCount_Timer(); });
-        clock.connect(TimerId::tmrBgColor, [this] { form.tmrBgColor_Timer(); });
-        clock.connect(TimerId::TmrTextMove, [this] { form.TmrTextMove_Timer(); });
+        for (TimerId timer : allTimers)
+            clock.connect(timer, [this, timer] { controller.timerTicked(timer); });
     }
 
     VirtualClock clock;
@@ -27,5 +26,5 @@ struct Rig
     Source source;
     FakeErrorDialog dialog;
     FakeDesktop desktop;
-    Form1 form{view, source, dialog, desktop};
+    PickController controller{view, source, dialog, desktop};
 };

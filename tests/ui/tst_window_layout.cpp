@@ -37,20 +37,22 @@ void TestLayout::geometry_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
     // Twips divided by 15; each row catches a control misplaced or sized from the wrong column.
-    QTest::newRow("TxtNum lies just below the client area") << u"TxtNum"_s << QRect(8, 176, 49, 18);
-    QTest::newRow("CmdRandom") << u"CmdRandom"_s << QRect(104, 120, 105, 33);
-    QTest::newRow("LabName") << u"LabName"_s << QRect(104, 40, 201, 65);
-    QTest::newRow("Label3 reaches past the bottom") << u"Label3"_s << QRect(8, 160, 193, 17);
-    QTest::newRow("Label2 reaches past the bottom") << u"Label2"_s << QRect(200, 160, 113, 17);
-    QTest::newRow("labNum at its design place") << u"labNum"_s << QRect(40, 32, 65, 73);
-    QTest::newRow("Label1") << u"Label1"_s << QRect(8, 8, 305, 33);
+    QTest::newRow("hidden field lies just below the client area")
+        << u"chosenNumberField"_s << QRect(8, 176, 49, 18);
+    QTest::newRow("pickButton") << u"pickButton"_s << QRect(104, 120, 105, 33);
+    QTest::newRow("nameLabel") << u"nameLabel"_s << QRect(104, 40, 201, 65);
+    QTest::newRow("credit line reaches past the bottom")
+        << u"creditLabel"_s << QRect(8, 160, 193, 17);
+    QTest::newRow("address reaches past the bottom") << u"webLink"_s << QRect(200, 160, 113, 17);
+    QTest::newRow("numberCaption at its design place") << u"numberLabel"_s << QRect(40, 32, 65, 73);
+    QTest::newRow("headingLabel") << u"headingLabel"_s << QRect(8, 8, 305, 33);
 }
 
 void TestLayout::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    Form1Window window;
+    PickerWindow window;
     auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
@@ -70,20 +72,20 @@ void TestLayout::labels_data()
 
     const int centred = Qt::AlignHCenter | Qt::AlignTop;
     const int left = Qt::AlignLeft | Qt::AlignTop;
-    QTest::newRow("LabName: bold Kai, red, centred")
-        << u"LabName"_s << QString() << QColor(255, 0, 0) << centred << u"標楷體"_s
+    QTest::newRow("name: bold Kai, red, centred")
+        << u"nameLabel"_s << QString() << QColor(255, 0, 0) << centred << u"標楷體"_s
         << u"AR PL UKai TW"_s << 36.0 << 700 << false;
-    QTest::newRow("Label2: underlined Ming shows the address")
-        << u"Label2"_s << Texts::webAddress() << QColor(0, 0, 0) << left << u"新細明體"_s
+    QTest::newRow("address: underlined Ming shows the address")
+        << u"webLink"_s << Texts::webAddress() << QColor(0, 0, 0) << left << u"新細明體"_s
         << u"AR PL UMing TW"_s << 9.0 << 400 << true;
-    QTest::newRow("labNum: Arial Black, grey, centred")
-        << u"labNum"_s << QString() << QColor(192, 192, 192) << centred << u"Arial Black"_s
+    QTest::newRow("numberCaption: Arial Black, grey, centred")
+        << u"numberLabel"_s << QString() << QColor(192, 192, 192) << centred << u"Arial Black"_s
         << u"DejaVu Sans"_s << 36.0 << 400 << false;
-    QTest::newRow("Label1: Arial Black at a fractional size, light blue")
-        << u"Label1"_s << Texts::heading() << QColor(0x80, 0x80, 0xFF) << centred
+    QTest::newRow("heading: Arial Black at a fractional size, light blue")
+        << u"headingLabel"_s << Texts::heading() << QColor(0x80, 0x80, 0xFF) << centred
         << u"Arial Black"_s << u"DejaVu Sans"_s << 15.75 << 400 << false;
-    QTest::newRow("Label3: window font, black")
-        << u"Label3"_s << Texts::credit() << QColor(0, 0, 0) << left << QString() << QString()
+    QTest::newRow("credit line: window font, black")
+        << u"creditLabel"_s << Texts::credit() << QColor(0, 0, 0) << left << QString() << QString()
         << 8.0 << 400 << false;
 }
 
@@ -99,7 +101,7 @@ void TestLayout::labels()
     QFETCH(int, weight);
     QFETCH(bool, underline);
 
-    Form1Window window;
+    PickerWindow window;
     auto *label = window.findChild<QLabel *>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), caption);
@@ -135,7 +137,7 @@ void TestLayout::labels()
 
 void TestLayout::window()
 {
-    Form1Window window;
+    PickerWindow window;
     QCOMPARE(window.windowTitle(), u"Class Number Tombolix"_s);
     QCOMPARE(window.minimumSize(), QSize(319, 176));
     QCOMPARE(window.maximumSize(), QSize(319, 176));
@@ -145,16 +147,16 @@ void TestLayout::window()
     QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(window.autoFillBackground());
 
-    auto *button = window.findChild<QPushButton *>(u"CmdRandom"_s);
+    auto *button = window.findChild<QPushButton *>(u"pickButton"_s);
     QCOMPARE(button->text(), u"Random!"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), u"Random!"_s);
-    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_s);
+    auto *field = window.findChild<QLineEdit *>(u"chosenNumberField"_s);
     QCOMPARE(field->text(), QString());
     QCOMPARE(field->nextInFocusChain(), button);
-    QCOMPARE(window.labNumLeft(), 600);
-    const QList<std::pair<QString, int>> timers{{u"TmrTextMove"_s, 10},
-                                                {u"tmrCount"_s, 50},
-                                                {u"tmrBgColor"_s, 75}};
+    QCOMPARE(window.numberLeft(), 600);
+    const QList<std::pair<QString, int>> timers{{u"slideTimer"_s, 10},
+                                                {u"countTimer"_s, 50},
+                                                {u"flashTimer"_s, 75}};
     for (const auto &[name, interval] : timers) {
         auto *timer = window.findChild<QTimer *>(name);
         QVERIFY(timer && !timer->isActive());
@@ -178,34 +180,35 @@ void TestLayout::captionShownWhole_data()
     QTest::addColumn<bool>("designSize");
     QTest::addColumn<bool>("elided");
 
-    const QString labName = u"LabName"_s;
-    const QString labNum = u"labNum"_s;
+    const QString nameCaption = u"nameLabel"_s;
+    const QString numberCaption = u"numberLabel"_s;
     QTest::newRow("long name: five Chinese characters")
-        << labName << QStringList{u"歐陽娜娜子"_s} << false << false;
+        << nameCaption << QStringList{u"歐陽娜娜子"_s} << false << false;
     QTest::newRow("long name: Latin")
-        << labName << QStringList{u"Christopher Lee"_s} << false << false;
+        << nameCaption << QStringList{u"Christopher Lee"_s} << false << false;
     QTest::newRow("long name: longer Latin")
-        << labName << QStringList{u"Alexandria Montgomery"_s} << false << false;
+        << nameCaption << QStringList{u"Alexandria Montgomery"_s} << false << false;
     QTest::newRow("long name: too long for one line even small")
-        << labName << QStringList{u"Maximiliane Alexandra von Hohenberg"_s} << false << false;
+        << nameCaption << QStringList{u"Maximiliane Alexandra von Hohenberg"_s} << false << false;
     QTest::newRow("long name: one word wider than the label")
-        << labName << QStringList{u"Wolfeschlegelsteinhausenbergerdorff"_s} << false << false;
+        << nameCaption << QStringList{u"Wolfeschlegelsteinhausenbergerdorff"_s} << false << false;
     QTest::newRow("long name: too long for two lines")
-        << labName << QStringList{u"歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽"_s}
+        << nameCaption << QStringList{u"歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽娜娜子歐陽"_s}
         << false << true;
     QTest::newRow("short name keeps the design size")
-        << labName << QStringList{u"王小明"_s} << true << false;
+        << nameCaption << QStringList{u"王小明"_s} << true << false;
     QTest::newRow("short name after a long one gets the design size back")
-        << labName << QStringList{u"Alexandria Montgomery"_s, u"王小明"_s} << true << false;
-    QTest::newRow("long number: three digits") << labNum << QStringList{u"117"_s} << false << false;
+        << nameCaption << QStringList{u"Alexandria Montgomery"_s, u"王小明"_s} << true << false;
+    QTest::newRow("long number: three digits")
+        << numberCaption << QStringList{u"117"_s} << false << false;
     QTest::newRow("long number: the largest class allowed")
-        << labNum << QStringList{u"32767"_s} << false << false;
+        << numberCaption << QStringList{u"32767"_s} << false << false;
     QTest::newRow("one digit keeps the design size")
-        << labNum << QStringList{u"7"_s} << true << false;
+        << numberCaption << QStringList{u"7"_s} << true << false;
     QTest::newRow("one digit after a count past 99 gets the design size back")
-        << labNum << QStringList{u"998"_s, u"999"_s, u"1"_s} << true << false;
+        << numberCaption << QStringList{u"998"_s, u"999"_s, u"1"_s} << true << false;
     QTest::newRow("credit line in whichever font stands in for the design's")
-        << u"Label3"_s << QStringList{} << false << false;
+        << u"creditLabel"_s << QStringList{} << false << false;
 }
 
 void TestLayout::captionShownWhole()
@@ -215,12 +218,12 @@ void TestLayout::captionShownWhole()
     QFETCH(bool, designSize);
     QFETCH(bool, elided);
 
-    Form1Window window;
+    PickerWindow window;
     auto *label = window.findChild<FittingLabel *>(name);
     QVERIFY(label);
     const QColor colour = label->palette().color(QPalette::WindowText);
     for (const QString &caption : captions)
-        window.setCaption(name == u"LabName" ? CaptionOf::LabName : CaptionOf::labNum, caption);
+        window.setCaption(name == u"nameLabel" ? CaptionLabel::Name : CaptionLabel::Number, caption);
     const QString caption = captions.isEmpty() ? Texts::credit() : captions.last();
 
     const QFont design = label->designFont();
@@ -241,7 +244,7 @@ void TestLayout::captionShownWhole()
     for (const QString &line : lines)
         QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
     QCOMPARE_LE(label->contentsRect().top() + lines.size() * metrics.height(), label->height());
-    if (name == u"LabName") {
+    if (name == u"nameLabel") {
         QCOMPARE_LE(lines.size(), 2);
         QCOMPARE_GE(shown.pointSizeF(), 14.0);
     } else {
@@ -272,10 +275,10 @@ void TestLayout::numberFieldRefusesInputMethods()
 {
     // An input method would take digit keys into a composition and Enter to commit it, so
     // the platform is told the field takes none.
-    Form1Window window;
+    PickerWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto *field = window.findChild<QLineEdit *>(u"TxtNum"_s);
+    auto *field = window.findChild<QLineEdit *>(u"chosenNumberField"_s);
     QCOMPARE(QGuiApplication::focusObject(), field);
     QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
     QApplication::sendEvent(field, &query);

@@ -52,8 +52,8 @@ void TestPick::init()
     m_folder = std::make_unique<ClassFolder>(names);
     m_program = std::make_unique<TestProgram>();
     QVERIFY(m_program->start(m_folder->settingsPath()));
-    m_field = m_program->find<QLineEdit>("TxtNum");
-    m_button = m_program->find<QPushButton>("CmdRandom");
+    m_field = m_program->find<QLineEdit>("chosenNumberField");
+    m_button = m_program->find<QPushButton>("pickButton");
     m_program->window.show();
     QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
 }
@@ -69,13 +69,13 @@ void TestPick::finishPick()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_button->isVisible(), pickTimeoutMs);
     QVERIFY(m_button->isEnabled());
-    const int number = shown("labNum").toInt();
+    const int number = shown("numberLabel").toInt();
     QVERIFY(number >= 1 && number <= names.size());
-    QCOMPARE(shown("LabName"), names[number - 1]);
-    QCOMPARE(shown("Label1"), Texts::luckyStudent());
-    QCOMPARE(m_program->window.labNumLeft(), 600);
-    QCOMPARE(m_program->find("labNum")->x(), 40);
-    QCOMPARE(m_program->find("labNum")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(shown("nameLabel"), names[number - 1]);
+    QCOMPARE(shown("headingLabel"), Texts::luckyStudent());
+    QCOMPARE(m_program->window.numberLeft(), 600);
+    QCOMPARE(m_program->find("numberLabel")->x(), 40);
+    QCOMPARE(m_program->find("numberLabel")->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(m_program->window.palette().color(QPalette::Window), QColor(Qt::white));
 }
 
@@ -104,12 +104,13 @@ void TestPick::randomPick()
             break;
         }
         QVERIFY(!m_button->isVisible());
-        QCOMPARE(shown("Label1"), Texts::luckyNumber());
+        QCOMPARE(shown("headingLabel"), Texts::luckyNumber());
         finishPick();
-        QCOMPARE(m_program->form.state().PickedCount, pick);
+        QCOMPARE(m_program->controller.state().history.count, pick);
     }
     // No student twice while the class has not had its turn.
-    QVERIFY(m_program->form.state().PickedNo[0] != m_program->form.state().PickedNo[1]);
+    QVERIFY(m_program->controller.state().history.numbers[0]
+            != m_program->controller.state().history.numbers[1]);
 }
 
 void TestPick::enterDuringPickIgnored()
@@ -120,7 +121,7 @@ void TestPick::enterDuringPickIgnored()
     QTest::keyClick(&m_program->window, Qt::Key_Return);
     QTest::mouseDClick(&m_program->window, Qt::LeftButton, {}, where);
     finishPick();
-    QCOMPARE(m_program->form.state().PickedCount, 1);
+    QCOMPARE(m_program->controller.state().history.count, 1);
 }
 
 void TestPick::designatedNumberTyped()
@@ -138,11 +139,11 @@ void TestPick::designatedNumberTyped()
 
     QTest::keyClick(m_field, Qt::Key_Return);
     finishPick();
-    QCOMPARE(shown("labNum"), u"4"_s);
-    QCOMPARE(shown("LabName"), names[3]);
+    QCOMPARE(shown("numberLabel"), u"4"_s);
+    QCOMPARE(shown("nameLabel"), names[3]);
     QCOMPARE(m_field->text(), QString());
     // The designated pick is not kept in the history.
-    QCOMPARE(m_program->form.state().PickedCount, 0);
+    QCOMPARE(m_program->controller.state().history.count, 0);
 }
 
 void TestPick::textArrivingOtherwiseKeepsDigits_data()
@@ -172,7 +173,7 @@ void TestPick::textArrivingOtherwiseKeepsDigits()
     // Before, such text made the next count fail to read the number and end the program.
     QTest::keyClick(m_field, Qt::Key_Return);
     finishPick();
-    QCOMPARE(shown("labNum"), u"2"_s);
+    QCOMPARE(shown("numberLabel"), u"2"_s);
     QVERIFY(m_program->endRequests.isEmpty());
 }
 

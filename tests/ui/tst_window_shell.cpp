@@ -69,15 +69,15 @@ void TestShell::addressToDesktop()
     QFETCH(int, clicks);
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, opened);
-    auto *label = m_program->find("Label2");
+    auto *label = m_program->find("webLink");
     // A double-click is a click, then a press that arrives as the double-click.
     QTest::mouseClick(label, button);
     if (clicks == 2)
         QTest::mouseDClick(label, button);
     QCOMPARE(m_opened, QList<QUrl>(opened, QUrl(Texts::webAddress())));
     // Clicks elsewhere do nothing.
-    QTest::mouseClick(m_program->find("Label1"), Qt::LeftButton);
-    QTest::mouseClick(m_program->find("Label3"), Qt::LeftButton);
+    QTest::mouseClick(m_program->find("headingLabel"), Qt::LeftButton);
+    QTest::mouseClick(m_program->find("creditLabel"), Qt::LeftButton);
     QCOMPARE(m_opened.size(), opened);
 }
 
@@ -92,7 +92,7 @@ void TestShell::aboutOnDoubleClickOnly()
         shown.append(dialog->findChild<QLabel *>(u"extraText"_s)->text());
         hasIcon = !dialog->findChild<QLabel *>(u"icon"_s)->pixmap().isNull();
     });
-    auto *label = m_program->find("Label3");
+    auto *label = m_program->find("creditLabel");
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(closer.seen, 0);
 
@@ -100,7 +100,7 @@ void TestShell::aboutOnDoubleClickOnly()
     QTRY_COMPARE(closer.seen, 1);
     QCOMPARE(shown, (QStringList{u"Tombolix"_s, u"Programmed by: Orvanel"_s}));
     QVERIFY(hasIcon);
-    QVERIFY(!m_program->form.ended());
+    QVERIFY(!m_program->controller.ended());
 }
 
 void TestShell::errorAtStartUp()
@@ -143,10 +143,10 @@ void TestShell::errorAtStartUp()
 
 void TestShell::closingEndsThePick()
 {
-    QTest::mouseClick(m_program->find("CmdRandom"), Qt::LeftButton);
-    QVERIFY(m_program->window.findChild<QTimer *>(u"tmrCount"_s)->isActive());
+    QTest::mouseClick(m_program->find("pickButton"), Qt::LeftButton);
+    QVERIFY(m_program->window.findChild<QTimer *>(u"countTimer"_s)->isActive());
     QVERIFY(m_program->window.close());
-    QVERIFY(m_program->form.ended());
+    QVERIFY(m_program->controller.ended());
     for (auto *timer : m_program->window.findChildren<QTimer *>())
         QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
     QVERIFY(m_program->endRequests.isEmpty());

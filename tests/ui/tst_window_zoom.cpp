@@ -71,7 +71,7 @@ void TestZoom::init()
 
 void TestZoom::show(int zoom, bool fullScreen)
 {
-    Form1Window &window = m_program->window;
+    PickerWindow &window = m_program->window;
     window.setZoom(zoom);
     window.setFullScreenView(fullScreen);
     window.show();
@@ -88,20 +88,20 @@ void TestZoom::layoutScaled_data()
     QTest::addColumn<qreal>("points");
 
     QTest::newRow("200 %: hidden field starts at the picture's bottom edge, else it shows")
-        << false << u"TxtNum"_s << QRect(16, 352, 98, 36) << 16.0;
+        << false << u"chosenNumberField"_s << QRect(16, 352, 98, 36) << 16.0;
     QTest::newRow("200 %: name fitted from the doubled design font")
-        << false << u"LabName"_s << QRect(208, 80, 402, 130) << 72.0;
+        << false << u"nameLabel"_s << QRect(208, 80, 402, 130) << 72.0;
     QTest::newRow("200 %: heading's fractional size doubles")
-        << false << u"Label1"_s << QRect(16, 16, 610, 66) << 31.5;
+        << false << u"headingLabel"_s << QRect(16, 16, 610, 66) << 31.5;
     QTest::newRow("200 %: address keeps its own font, doubled")
-        << false << u"Label2"_s << QRect(400, 320, 226, 34) << 18.0;
+        << false << u"webLink"_s << QRect(400, 320, 226, 34) << 18.0;
     // 1920 / 319 pixels of design: every twip is 1920 / 4785 pixels.
     QTest::newRow("full screen: hidden field starts at the picture's bottom edge")
-        << true << u"TxtNum"_s << QRect(48, 1059, 295, 108) << 8 * 1920 / 319.0;
+        << true << u"chosenNumberField"_s << QRect(48, 1059, 295, 108) << 8 * 1920 / 319.0;
     QTest::newRow("full screen: number scaled alike across and down")
-        << true << u"labNum"_s << QRect(241, 193, 391, 439) << 36 * 1920 / 319.0;
+        << true << u"numberLabel"_s << QRect(241, 193, 391, 439) << 36 * 1920 / 319.0;
     QTest::newRow("full screen: address reaches past the picture as designed")
-        << true << u"Label2"_s << QRect(1204, 963, 680, 102) << 9 * 1920 / 319.0;
+        << true << u"webLink"_s << QRect(1204, 963, 680, 102) << 9 * 1920 / 319.0;
 }
 
 void TestZoom::layoutScaled()
@@ -126,7 +126,7 @@ void TestZoom::keysWhileFieldHasFocus_data()
     QTest::addColumn<QList<QKeyCombination>>("keys");
     QTest::addColumn<int>("zoom");
     QTest::addColumn<bool>("fullScreen");
-    QTest::addColumn<int>("labNumX"); // where the number rests after the pick
+    QTest::addColumn<int>("numberX"); // where the number rests after the pick
 
     const QKeyCombination ctrlEquals(Qt::ControlModifier, Qt::Key_Equal);
     const QKeyCombination keypadPlus(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus);
@@ -158,11 +158,11 @@ void TestZoom::keysWhileFieldHasFocus()
     QFETCH(Keys, keys);
     QFETCH(int, zoom);
     QFETCH(bool, fullScreen);
-    QFETCH(int, labNumX);
+    QFETCH(int, numberX);
 
     show(100, false);
-    Form1Window &window = m_program->window;
-    auto *field = m_program->find<QLineEdit>("TxtNum");
+    PickerWindow &window = m_program->window;
+    auto *field = m_program->find<QLineEdit>("chosenNumberField");
     auto *client = m_program->find("client");
     for (QKeyCombination key : keys)
         QTest::keyClick(field, key.key(), key.keyboardModifiers());
@@ -179,25 +179,25 @@ void TestZoom::keysWhileFieldHasFocus()
     // Out of sight and focused; the credit line and the address cut at the picture's edge.
     QCOMPARE(QApplication::focusWidget(), field);
     QVERIFY(field->visibleRegion().isEmpty());
-    for (const char *name : {"Label2", "Label3"}) {
+    for (const char *name : {"webLink", "creditLabel"}) {
         auto *label = m_program->find(name);
         QCOMPARE(label->y() + label->visibleRegion().boundingRect().bottom(), client->height() - 1);
     }
     QTest::keyClicks(field, u"4"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    auto *button = m_program->find("CmdRandom");
+    auto *button = m_program->find("pickButton");
     QTRY_VERIFY_WITH_TIMEOUT(button->isVisible(), pickTimeoutMs);
-    QCOMPARE(m_program->find<QLabel>("labNum")->text(), u"4"_s);
+    QCOMPARE(m_program->find<QLabel>("numberLabel")->text(), u"4"_s);
     // The long name no worse than at the design's size: no more lines, and whole where the
     // design shows it whole. Hinting at other sizes may fit it better, as under Wine.
-    Form1Window design;
-    design.setCaption(CaptionOf::LabName, names[3]);
-    const QString designText = design.findChild<QLabel *>(u"LabName"_s)->text();
-    const QString text = m_program->find<QLabel>("LabName")->text();
+    PickerWindow design;
+    design.setCaption(CaptionLabel::Name, names[3]);
+    const QString designText = design.findChild<QLabel *>(u"nameLabel"_s)->text();
+    const QString text = m_program->find<QLabel>("nameLabel")->text();
     QCOMPARE_LE(text.count(u'\n'), designText.count(u'\n'));
     if (!designText.endsWith(u'…'))
         QVERIFY2(!text.endsWith(u'…'), qPrintable(text));
-    QCOMPARE(m_program->find("labNum")->x(), labNumX);
+    QCOMPARE(m_program->find("numberLabel")->x(), numberX);
     QCOMPARE(field->text(), QString());
     QCOMPARE(QApplication::focusWidget(), field);
 }
@@ -206,12 +206,12 @@ void TestZoom::keysWhileFieldHasFocus()
 // up for a family that has none, such as the name's Kai: at 200 % the name has four times the ink.
 void TestZoom::boldNameStaysBold()
 {
-    Form1Window design;
-    design.setCaption(CaptionOf::LabName, names[0]);
-    const double designInk = inkOf(design.findChild<QLabel *>(u"LabName"_s));
+    PickerWindow design;
+    design.setCaption(CaptionLabel::Name, names[0]);
+    const double designInk = inkOf(design.findChild<QLabel *>(u"nameLabel"_s));
     m_program->window.setZoom(200);
-    m_program->window.setCaption(CaptionOf::LabName, names[0]);
-    const double ink = inkOf(m_program->find("LabName"));
+    m_program->window.setCaption(CaptionLabel::Name, names[0]);
+    const double ink = inkOf(m_program->find("nameLabel"));
     QCOMPARE_GT(ink / designInk, 4 * 0.85);
     QCOMPARE_LT(ink / designInk, 4 * 1.15);
 }

@@ -5,8 +5,8 @@
 #include <QString>
 
 // Everything the main window keeps for the whole run; zero and empty at creation.
-struct Form1State : DrawState
+struct PickState : DrawState
 {
-    Int16 IsBlack;
-    QString StudentFile;
+    bool blackBackground = false;
+    QString rosterPath;
 };

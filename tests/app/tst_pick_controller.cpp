@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class TestForm1 : public QObject
+class TestPickController : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +18,7 @@ private slots:
     void failureInATimerWithoutHandlerIsReportedOnce();
 };
 
-void TestForm1::startUpRefusal_data()
+void TestPickController::startUpRefusal_data()
 {
     QTest::addColumn<QByteArray>("settings"); // "-" for no settings file
     QTest::addColumn<bool>("rosterExists");
@@ -46,7 +46,7 @@ void TestForm1::startUpRefusal_data()
                                    << QStringLiteral("62: Input past end of file(Sub Form_Load)");
 }
 
-void TestForm1::startUpRefusal()
+void TestPickController::startUpRefusal()
 {
     QFETCH(QByteArray, settings);
     QFETCH(bool, rosterExists);
@@ -61,74 +61,74 @@ void TestForm1::startUpRefusal()
         QVERIFY(folder.removeRoster());
 
     Rig rig;
-    rig.form.Form_Initialize();
-    rig.form.Form_Load(folder.settingsPath());
+    rig.controller.initialize();
+    rig.controller.load(folder.settingsPath());
 
-    QVERIFY(rig.form.ended());
+    QVERIFY(rig.controller.ended());
     QCOMPARE(rig.dialog.titles, QStringList{QStringLiteral("Tombolix 執行期錯誤")});
     QCOMPARE(rig.dialog.texts, QStringList{errorDialogText(message.arg(folder.rosterPath()))});
     QCOMPARE(rig.dialog.endRequests, 1);
     QCOMPARE(rig.dialog.lastStatus, 1);
 }
 
-void TestForm1::goodStartWaitsWithEverythingClear()
+void TestPickController::goodStartWaitsWithEverythingClear()
 {
     ClassFolder folder(40);
     Rig rig;
-    rig.form.Form_Initialize();
-    rig.form.Form_Load(folder.settingsPath());
+    rig.controller.initialize();
+    rig.controller.load(folder.settingsPath());
 
-    QVERIFY(!rig.form.ended());
+    QVERIFY(!rig.controller.ended());
     QCOMPARE(rig.dialog.texts, QStringList());
-    const Form1State &state = rig.form.state();
-    QCOMPARE(state.StudentFile, folder.rosterPath());
-    QCOMPARE(state.MaxClassNo.value(), 40);
-    QCOMPARE(state.CurNo.value(), 0);
-    QCOMPARE(state.PickedCount.value(), 0);
+    const PickState &state = rig.controller.state();
+    QCOMPARE(state.rosterPath, folder.rosterPath());
+    QCOMPARE(state.classSize.value(), 40);
+    QCOMPARE(state.currentNumber.value(), 0);
+    QCOMPARE(state.history.count.value(), 0);
     QVERIFY(!rig.clock.anyEnabled());
 }
 
-void TestForm1::shellActions()
+void TestPickController::shellActions()
 {
     ClassFolder folder(40);
     Rig rig;
-    rig.form.Form_Load(folder.settingsPath());
+    rig.controller.load(folder.settingsPath());
 
-    rig.form.Label2_Click();
+    rig.controller.webLinkClicked();
     QCOMPARE(rig.desktop.opened, QStringList{Texts::webAddress()});
-    rig.form.Label3_DblClick();
+    rig.controller.creditDoubleClicked();
     QCOMPARE(rig.desktop.aboutShown, QStringList{QStringLiteral("Tombolix|Programmed by: Orvanel")});
     QVERIFY(!rig.clock.anyEnabled());
-    QCOMPARE(rig.form.state().PickedCount.value(), 0);
+    QCOMPARE(rig.controller.state().history.count.value(), 0);
 }
 
-void TestForm1::closedWindowRunsNothingMore()
+void TestPickController::closedWindowRunsNothingMore()
 {
     ClassFolder folder(40);
     Rig rig;
-    rig.form.Form_Load(folder.settingsPath());
-    rig.form.Form_Unload();
-    rig.form.CmdRandom_Click();
-    rig.form.Label2_Click();
-    QVERIFY(rig.view.cmdRandomVisible);
+    rig.controller.load(folder.settingsPath());
+    rig.controller.unload();
+    rig.controller.pickButtonClicked();
+    rig.controller.webLinkClicked();
+    QVERIFY(rig.view.pickButtonVisible);
     QCOMPARE(rig.desktop.opened, QStringList());
     QCOMPARE(rig.dialog.texts, QStringList());
 }
 
-void TestForm1::failureInATimerWithoutHandlerIsReportedOnce()
+void TestPickController::failureInATimerWithoutHandlerIsReportedOnce()
 {
     ClassFolder folder(40);
     Rig rig;
-    rig.form.Form_Load(folder.settingsPath());
-    rig.view.backColorFails = Failure::Overflow;
+    rig.controller.load(folder.settingsPath());
+    rig.view.backgroundFails = Failure::Overflow;
 
-    rig.form.tmrBgColor_Timer(); // must not throw into the event loop
+    rig.controller.timerTicked(TimerId::Flash); // must not throw into the event loop
     QCOMPARE(rig.dialog.texts.size(), 1);
     QVERIFY(rig.dialog.texts[0].contains(u"\r\n6: Overflow(Sub tmrBgColor_Timer)\r\n"));
     QCOMPARE(rig.dialog.endRequests, 1);
-    QVERIFY(rig.form.ended());
+    QVERIFY(rig.controller.ended());
     QVERIFY(!rig.clock.anyEnabled());
 }
 
-QTEST_GUILESS_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_GUILESS_MAIN(TestPickController)
+#include "tst_pick_controller.moc"
