@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -29,27 +29,20 @@ QFont windowFont()
     return designFont(u"MS Sans Serif"_s, 8, 400);
 }
 
-void setRoleColour(QWidget *widget, QPalette::ColorRole role, Colour colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, toQColor(colour));
-    widget->setPalette(palette);
-}
-
-const char *timerName(TimerId timer)
-{
-    switch (timer) {
-    case TimerId::Slide:
-        return "slideTimer";
-    case TimerId::Count:
-        return "countTimer";
-    case TimerId::Flash:
-        return "flashTimer";
-    }
-    return "";
-}
+// In the order of TimerId.
+constexpr std::array timerNames{"slideTimer", "countTimer", "flashTimer"};
+static_assert(timerNames.size() == allTimers.size());
 
 } // namespace
+
+// A slot that hands an event to the logic, once the logic is attached.
+auto PickerWindow::toController(void (PickController::*procedure)())
+{
+    return [this, procedure] {
+        if (m_controller)
+            (m_controller->*procedure)();
+    };
+}
 
 PickerWindow::PickerWindow(QWidget *parent)
     : QWidget(parent,
@@ -80,10 +73,8 @@ PickerWindow::PickerWindow(QWidget *parent)
     m_pickButton = new QPushButton(Texts::randomButton(), m_canvas);
     m_pickButton->setObjectName(u"pickButton"_s);
     m_canvas->place(m_pickButton, QRect(1560, 1800, 1575, 495));
-    connect(m_pickButton, &QPushButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->pickButtonClicked();
-    });
+    connect(m_pickButton, &QPushButton::clicked, this,
+            toController(&PickController::pickButtonClicked));
 
     // Captions wider than their label at the design size are fitted rather than cut off; a
     // name may take a second line at the smallest size still readable across a classroom.
@@ -94,18 +85,13 @@ PickerWindow::PickerWindow(QWidget *parent)
                                         Qt::AlignLeft);
     m_creditLabel->setDesign(windowFont(), 6);
     m_creditLabel->setCaption(Texts::credit());
-    connect(m_creditLabel, &LinkLabel::doubleClicked, this, [this] {
-        if (m_controller)
-            m_controller->creditDoubleClicked();
-    });
+    connect(m_creditLabel, &LinkLabel::doubleClicked, this,
+            toController(&PickController::creditDoubleClicked));
     m_webLink = addLabel<LinkLabel>("webLink", QRect(3000, 2400, 1695, 255), Colours::black,
                                     Qt::AlignLeft);
     m_webLink->setDesign(designFont(u"新細明體"_s, 9, 400, true), 9);
     m_webLink->setCaption(Texts::webAddress());
-    connect(m_webLink, &LinkLabel::clicked, this, [this] {
-        if (m_controller)
-            m_controller->webLinkClicked();
-    });
+    connect(m_webLink, &LinkLabel::clicked, this, toController(&PickController::webLinkClicked));
     m_numberLabel = addLabel<FittingLabel>("numberLabel", QRect(numberRestingLeft, 480, 975, 1095),
                                            Colours::countingGrey, Qt::AlignHCenter);
     m_numberLabel->setDesign(designFont(u"Arial Black"_s, 36, 400), 8);
@@ -120,7 +106,7 @@ PickerWindow::PickerWindow(QWidget *parent)
 
     for (TimerId id : allTimers) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(timerName(id)));
+        timer->setObjectName(QString::fromLatin1(timerNames[std::size_t(id)]));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(timerIntervalMs(id));
         connect(timer, &QTimer::timeout, this, [this, id] {
@@ -146,11 +132,6 @@ Label *PickerWindow::addLabel(const char *name, QRect twips, Colour colour, Qt::
     label->setAutoFillBackground(false);
     setRoleColour(label, QPalette::WindowText, colour);
     return label;
-}
-
-QTimer *PickerWindow::timerFor(TimerId timer) const
-{
-    return m_timers[std::size_t(timer)];
 }
 
 FittingLabel *PickerWindow::labelFor(CaptionLabel label) const
@@ -211,12 +192,10 @@ void PickerWindow::setPickButtonEnabled(bool enabled)
     m_pickButton->setEnabled(enabled);
 }
 
-void PickerWindow::setTimerEnabled(TimerId timer, bool enabled)
+void PickerWindow::setTimerEnabled(TimerId id, bool enabled)
 {
-    if (enabled)
-        timerFor(timer)->start();
-    else
-        timerFor(timer)->stop();
+    QTimer *timer = m_timers[std::size_t(id)];
+    enabled ? timer->start() : timer->stop();
 }
 
 QSize PickerWindow::screenRoom() const
@@ -262,14 +241,9 @@ void PickerWindow::fillScreen()
 
 void PickerWindow::keepOnScreen()
 {
-    const QRect room = screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveRight(std::min(frame.right(), room.right()));
-    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
-    frame.moveLeft(std::max(frame.left(), room.left()));
-    frame.moveTop(std::max(frame.top(), room.top()));
-    if (frame.topLeft() != frameGeometry().topLeft())
-        move(frame.topLeft());
+    const QPoint topLeft = keptOnScreen(frameGeometry(), screen()->availableGeometry());
+    if (topLeft != frameGeometry().topLeft())
+        move(topLeft);
 }
 
 void PickerWindow::keyPressEvent(QKeyEvent *event)

@@ -40,7 +40,7 @@ public:
     void setChosenNumberText(const QString &text) override;
     void setPickButtonVisible(bool visible) override;
     void setPickButtonEnabled(bool enabled) override;
-    void setTimerEnabled(TimerId timer, bool enabled) override;
+    void setTimerEnabled(TimerId id, bool enabled) override;
 
     // Percent of the design's size, 100 to 400, capped to the largest that fits the screen.
     void setZoom(int percent) { m_zoom.setZoom(percent); }
@@ -63,9 +63,9 @@ private:
     void showFullScreen(bool on) override;
     void keepOnScreen() override;
 
+    auto toController(void (PickController::*procedure)());
     template<typename Label>
     Label *addLabel(const char *name, QRect twips, Colour colour, Qt::Alignment alignment);
-    QTimer *timerFor(TimerId timer) const;
     FittingLabel *labelFor(CaptionLabel label) const;
     void fillScreen();
 

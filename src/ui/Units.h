@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 #include <QtMath>
 
 // The window is designed in twips; Qt lays out in device-independent pixels (15 twips each at
@@ -45,4 +46,11 @@ private:
 inline QColor toQColor(Colour colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+inline void setRoleColour(QWidget *widget, QPalette::ColorRole role, Colour colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    widget->setPalette(palette);
 }

@@ -46,3 +46,12 @@ FullScreenPlacement fullScreenPlacement(QSize screen)
                          (screen.height() - client.height()) / 2);
     return {scale, QRect(topLeft, client)};
 }
+
+QPoint keptOnScreen(QRect frame, QRect room)
+{
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    return frame.topLeft();
+}

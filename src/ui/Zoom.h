@@ -27,3 +27,7 @@ struct FullScreenPlacement
     QRect client;
 };
 FullScreenPlacement fullScreenPlacement(QSize screen);
+
+// Where a window's frame goes so that it lies on the screen's room as far as it can: moved back
+// from the right and bottom edges first, so a window larger than the room shows its top left.
+QPoint keptOnScreen(QRect frame, QRect room);
