@@ -4,7 +4,7 @@
 
 // The window's own texts, shared by the logic and the layout.
 namespace Texts {
-inline QString formCaption()
+inline QString windowTitle()
 {
     return QStringLiteral("Class Number Tombolix");
 }
@@ -20,7 +20,7 @@ inline QString luckyStudent()
 {
     return QStringLiteral("The Lucky Student is:");
 }
-inline QString randomButton()
+inline QString pickButton()
 {
     return QStringLiteral("Random!");
 }

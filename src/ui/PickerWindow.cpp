@@ -50,7 +50,7 @@ PickerWindow::PickerWindow(QWidget *parent)
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"pickerWindow"_s);
-    setWindowTitle(Texts::formCaption());
+    setWindowTitle(Texts::windowTitle());
     setWindowIcon(appIcon());
     // The window's colour fills the whole window, also around the picture in full screen.
     setAutoFillBackground(true);
@@ -70,7 +70,7 @@ PickerWindow::PickerWindow(QWidget *parent)
     // The field would take Ctrl with a keypad key as typing; the window's keys come first.
     m_chosenNumberField->installEventFilter(this);
 
-    m_pickButton = new QPushButton(Texts::randomButton(), m_canvas);
+    m_pickButton = new QPushButton(Texts::pickButton(), m_canvas);
     m_pickButton->setObjectName(u"pickButton"_s);
     m_canvas->place(m_pickButton, QRect(1560, 1800, 1575, 495));
     connect(m_pickButton, &QPushButton::clicked, this,
