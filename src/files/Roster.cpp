@@ -14,15 +14,15 @@ QStringList fieldsOf(const QString &line)
 
 } // namespace
 
-QString studentName(const QString &rosterPath, Int32 currentNumber)
+QString studentName(const QString &rosterPath, Int32 number)
 {
     TextLineReader file(localPath(rosterPath));
-    const QString number = QString::number(currentNumber.value());
+    const QString key = QString::number(number.value());
     QString name;
-    // Always exactly currentNumber lines, so a later line for the same number replaces an earlier one.
-    for (Int32 i = 0; i < currentNumber; i += 1) {
+    // Always exactly `number` lines, so a later line for the same number replaces an earlier one.
+    for (Int32 i = 0; i < number; i += 1) {
         const QStringList fields = fieldsOf(file.readLine());
-        if (fieldAt(fields, 0).compare(number, Qt::CaseInsensitive) == 0)
+        if (fieldAt(fields, 0).compare(key, Qt::CaseInsensitive) == 0)
             name = fieldAt(fields, 1);
     }
     return name;

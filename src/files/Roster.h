@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The name that the first currentNumber lines of the roster give for currentNumber (the last match wins),
-// or empty. Lines are tab-separated, or comma-separated where they hold no tab.
+// The name that the roster's first `number` lines give for number (the last match wins), or
+// empty. Lines are tab-separated, or comma-separated where they hold no tab.
 // Failures throw RuntimeError.
-QString studentName(const QString &rosterPath, Int32 currentNumber);
+QString studentName(const QString &rosterPath, Int32 number);
