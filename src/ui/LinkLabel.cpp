@@ -8,20 +8,22 @@ bool LinkLabel::event(QEvent *event)
 {
     // Seen before the label handles them: its handlers call one another, a double-click
     // arriving as a press as well.
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    const auto isLeft = [event] {
+        return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton)
+        if (isLeft())
             m_pressed = true;
         break;
     case QEvent::MouseButtonDblClick:
         m_pressed = false;
-        if (mouse->button() == Qt::LeftButton)
+        if (isLeft())
             emit doubleClicked();
         break;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton && std::exchange(m_pressed, false)
-            && rect().contains(mouse->position().toPoint()))
+        if (isLeft() && std::exchange(m_pressed, false)
+            && rect().contains(static_cast<const QMouseEvent *>(event)->position().toPoint()))
             emit clicked();
         break;
     default:
