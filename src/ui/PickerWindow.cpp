@@ -36,12 +36,11 @@ static_assert(timerNames.size() == allTimers.size());
 } // namespace
 
 // A slot that hands an event to the logic, once the logic is attached.
-auto PickerWindow::toController(void (PickController::*procedure)())
+template<void (PickController::*procedure)()>
+void PickerWindow::toController()
 {
-    return [this, procedure] {
-        if (m_controller)
-            (m_controller->*procedure)();
-    };
+    if (m_controller)
+        (m_controller->*procedure)();
 }
 
 PickerWindow::PickerWindow(QWidget *parent)
@@ -74,7 +73,7 @@ PickerWindow::PickerWindow(QWidget *parent)
     m_pickButton->setObjectName(u"pickButton"_s);
     m_canvas->place(m_pickButton, QRect(1560, 1800, 1575, 495));
     connect(m_pickButton, &QPushButton::clicked, this,
-            toController(&PickController::pickButtonClicked));
+            &PickerWindow::toController<&PickController::pickButtonClicked>);
 
     // Captions wider than their label at the design size are fitted rather than cut off; a
     // name may take a second line at the smallest size still readable across a classroom.
@@ -86,12 +85,13 @@ PickerWindow::PickerWindow(QWidget *parent)
     m_creditLabel->setDesign(windowFont(), 6);
     m_creditLabel->setCaption(Texts::credit());
     connect(m_creditLabel, &LinkLabel::doubleClicked, this,
-            toController(&PickController::creditDoubleClicked));
+            &PickerWindow::toController<&PickController::creditDoubleClicked>);
     m_webLink = addLabel<LinkLabel>("webLink", QRect(3000, 2400, 1695, 255), Colours::black,
                                     Qt::AlignLeft);
     m_webLink->setDesign(designFont(u"新細明體"_s, 9, 400, true), 9);
     m_webLink->setCaption(Texts::webAddress());
-    connect(m_webLink, &LinkLabel::clicked, this, toController(&PickController::webLinkClicked));
+    connect(m_webLink, &LinkLabel::clicked, this,
+            &PickerWindow::toController<&PickController::webLinkClicked>);
     m_numberLabel = addLabel<FittingLabel>("numberLabel", QRect(numberRestingLeft, 480, 975, 1095),
                                            Colours::countingGrey, Qt::AlignHCenter);
     m_numberLabel->setDesign(designFont(u"Arial Black"_s, 36, 400), 8);

@@ -63,7 +63,8 @@ private:
     void showFullScreen(bool on) override;
     void keepOnScreen() override;
 
-    auto toController(void (PickController::*procedure)());
+    template<void (PickController::*procedure)()>
+    void toController();
     template<typename Label>
     Label *addLabel(const char *name, QRect twips, Colour colour, Qt::Alignment alignment);
     FittingLabel *labelFor(CaptionLabel label) const;
