@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The list's size and text at 100 %, in twips and points, as the main window is designed.
-constexpr QSize designSize(6000, 7200);
+constexpr QSize designSize(4800, 7200);
 constexpr qreal designPoints = 10;
 
 QString statusText(TurnStatus status)
@@ -54,7 +54,9 @@ ClassListWindow::ClassListWindow(PickController &controller, QWidget *parent)
     m_table->setObjectName(u"classList"_s);
     m_table->setHorizontalHeaderLabels({u"No."_s, u"Name"_s, u"This round"_s});
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The name takes the room that the number and the standing leave.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -104,8 +106,6 @@ void ClassListWindow::follow(Scale scale, bool fullScreen)
     font.setPointSizeF(scale.points(designPoints));
     setFont(font);
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() * 3 / 2);
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
     if (fullScreen) {
         if (isVisible())
             showFullScreen();
@@ -134,8 +134,6 @@ void ClassListWindow::refresh()
             item->setText(cells[column]);
         }
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
     if (current >= 0 && current < m_table->rowCount())
         m_table->setCurrentCell(current, 0);
 }
