@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     long long lastPickNs = 0;
     qint64 checksum = 0;
     for (int round = 0; round < rounds; ++round) {
-        DrawState state{Int16(0), Int16(0), Int32(0), Int16(classSize), Int16(0), {}};
+        DrawState state{Int16(0), Int16(0), Int32(0), Int16(classSize), Int16(0), {}, {}};
         long long draws = 0;
         const auto getRand = [&] {
             ++draws;

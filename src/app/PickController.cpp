@@ -1,16 +1,37 @@
 #include "PickController.h"
 
 #include "files/Paths.h"
+#include "files/Roster.h"
 #include "pick/NumberKeys.h"
 #include "pick/ReportNames.h"
 #include "pick/Texts.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The roster's names for the list and the turns file, which show numbers alone rather than fail
+// when the roster cannot be read.
+QStringList namesOrNone(const QString &rosterPath, Int16 classSize)
+{
+    try {
+        return rosterNames(rosterPath, classSize.value());
+    } catch (const RuntimeError &) {
+        return {};
+    }
+}
+
+} // namespace
 
 PickController::PickController(View &view, UniformSource &source, ErrorDialog &dialog,
                                Desktop &desktop)
     : m_view(view), m_dialog(dialog), m_desktop(desktop), m_pick(m_state, view, source, *this)
 {
+    m_pick.setTurnsChanged([this] { saveTurns(); });
 }
 
 template<typename Body>
@@ -55,7 +76,62 @@ void PickController::load(const QString &settingsPath)
             reportError(u"設定錯誤！未設定最大號數！"_s);
         m_state.currentNumber = 0;
         m_state.history = {};
+        if (settings->remember)
+            openRememberedTurns(settingsPath);
     });
+}
+
+void PickController::openRememberedTurns(const QString &settingsPath)
+{
+    m_turns = std::make_unique<RememberedTurns>(QFileInfo(settingsPath).absolutePath());
+    switch (m_turns->open()) {
+    case RememberedTurns::Opening::Ready:
+        break;
+    case RememberedTurns::Opening::AlreadyOpen:
+        reportError(u"此班級已在另一個視窗開啟！"_s);
+    case RememberedTurns::Opening::FolderNotWritable:
+        reportError(u"無法寫入班級資料夾 "_s + m_turns->folder());
+    case RememberedTurns::Opening::Unreadable:
+        reportError(u"無法讀取輪次檔 "_s + m_turns->filePath() + u"！刪除此檔即可開始新的一輪。"_s);
+    }
+
+    const SavedTurns &saved = m_turns->loaded();
+    const qint16 classSize = m_state.classSize.value();
+    RoundHistory &history = m_state.history;
+    for (qint16 number : saved.turns) {
+        // A number above the class belongs to a student who has left it.
+        if (number <= classSize) {
+            history.numbers[history.count] = number;
+            history.count += 1;
+        }
+    }
+    // Absent marks are for the day they were made.
+    if (saved.absentDate != m_today())
+        return;
+    for (qint16 number : saved.absent) {
+        if (number <= classSize)
+            m_state.absent.insert(number);
+    }
+    // A class made smaller may leave nobody present; then nobody is absent.
+    if (m_state.absent.size() >= classSize)
+        m_state.absent.clear();
+    m_absentDate = saved.absentDate;
+}
+
+void PickController::saveTurns()
+{
+    if (!m_turns)
+        return;
+    SavedTurns saved;
+    for (qint16 i = 0; i < m_state.history.count.value(); ++i)
+        saved.turns.append(m_state.history.numbers[i].value());
+    if (!m_state.absent.isEmpty()) {
+        saved.absentDate = m_absentDate;
+        saved.absent = m_state.absent.values();
+        std::sort(saved.absent.begin(), saved.absent.end());
+    }
+    if (!m_turns->save(saved, namesOrNone(m_state.rosterPath, m_state.classSize)))
+        reportError(u"無法儲存輪次檔 "_s + m_turns->filePath());
 }
 
 void PickController::refuseStart(const QString &message)
@@ -113,4 +189,37 @@ void PickController::creditDoubleClicked()
 {
     dispatch(reportName(Procedure::CreditDoubleClick),
              [this] { m_desktop.showAbout(Texts::aboutName(), Texts::aboutExtra()); });
+}
+
+QList<ClassListEntry> PickController::classList() const
+{
+    const QStringList names = namesOrNone(m_state.rosterPath, m_state.classSize);
+    QList<ClassListEntry> entries;
+    for (int number = 1; number <= m_state.classSize.value(); ++number)
+        entries.append(
+            {qint16(number), names.value(number - 1), turnStatus(m_state, qint16(number))});
+    return entries;
+}
+
+std::optional<AbsentToggle> PickController::toggleAbsent(int number)
+{
+    std::optional<AbsentToggle> result;
+    if (number < 1 || number > m_state.classSize.value())
+        return result;
+    dispatch(reportName(Procedure::AbsentToggle), [&] {
+        result = ::toggleAbsent(m_state, qint16(number));
+        if (*result == AbsentToggle::RefusedLastPresent)
+            return;
+        m_absentDate = m_today();
+        saveTurns();
+    });
+    return m_ended ? std::nullopt : result;
+}
+
+void PickController::startNewRound()
+{
+    dispatch(reportName(Procedure::NewRoundClick), [this] {
+        ::startNewRound(m_state, m_pick.counting());
+        saveTurns();
+    });
 }

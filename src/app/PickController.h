@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ClassListEntry.h"
 #include "app/Desktop.h"
+#include "app/RememberedTurns.h"
 #include "draw/UniformSource.h"
 #include "errors/ReportError.h"
 #include "files/Settings.h"
@@ -8,8 +10,14 @@
 #include "pick/PickState.h"
 #include "pick/View.h"
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringView>
+
+#include <functional>
+#include <memory>
+#include <optional>
 
 // The main window's state and event procedures. The adapter forwards every event here.
 // Every event procedure runs under a handler of its own, so no failure reaches the event loop,
@@ -36,6 +44,17 @@ public:
     void webLinkClicked();
     void creditDoubleClicked();
 
+    // Every number of the class with its name, read from the roster now, and its standing.
+    QList<ClassListEntry> classList() const;
+    // Marks a number of the class absent today or present again; nothing once ended or for a
+    // number outside the class.
+    std::optional<AbsentToggle> toggleAbsent(int number);
+    void startNewRound();
+    // Whether turns and absent marks are kept in the class folder between runs.
+    bool remembersTurns() const { return m_turns != nullptr; }
+    // The day absent marks belong to; tests set it.
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+
     bool ended() const { return m_ended; }
     const PickState &state() const { return m_state; }
 
@@ -47,6 +66,8 @@ private:
     void dispatch(QStringView reportName, Body &&body);
     // No timer ticks and no event procedure runs after this.
     void end();
+    void openRememberedTurns(const QString &settingsPath);
+    void saveTurns();
 
     PickState m_state;
     View &m_view;
@@ -54,4 +75,7 @@ private:
     Desktop &m_desktop;
     PickSequence m_pick;
     bool m_ended = false;
+    std::unique_ptr<RememberedTurns> m_turns;
+    std::function<QDate()> m_today = [] { return QDate::currentDate(); };
+    QDate m_absentDate;
 };

@@ -1,5 +1,7 @@
 #include "Draw.h"
 
+#include "Turns.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -40,7 +42,7 @@ void redrawUntilNew(DrawState &state, const std::function<double()> &getRand)
             landing -= state.classSize.value();
 
         const bool full = state.history.count > state.classSize.value() - 1
-            || state.history.count > 98;
+            || state.history.count > 98 || (!state.absent.isEmpty() && everyPresentHadTurn(state));
         bool repeat = false;
         const Int16 last = state.history.count;
         for (state.stepCount = 0; state.stepCount <= last; state.stepCount += 1) {
@@ -53,6 +55,9 @@ void redrawUntilNew(DrawState &state, const std::function<double()> &getRand)
         }
         if (full)
             state.history.count = 0;
+        // An absent student is drawn over like a repeat but not recorded: they keep their turn.
+        if (!repeat && state.absent.contains(landing.value()))
+            repeat = true;
 
         if (!repeat) {
             state.history.numbers[state.history.count] = landing;

@@ -2,6 +2,8 @@
 
 #include "errors/Checked.h"
 
+#include <QSet>
+
 // The numbers that have had their turn in this round, oldest first. A round holds at most 99;
 // the check for a repeat also reads the entry after the last, so there is room for 100.
 struct RoundHistory
@@ -18,4 +20,7 @@ struct DrawState
     Int32 currentNumber; // the number on show
     Int16 classSize;
     RoundHistory history;
+    // Numbers of the class marked absent today; a random pick never lands on them. Never all
+    // of the class.
+    QSet<qint16> absent;
 };

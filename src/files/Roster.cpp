@@ -27,3 +27,25 @@ QString studentName(const QString &rosterPath, Int32 number)
     }
     return name;
 }
+
+QStringList rosterNames(const QString &rosterPath, qint16 classSize)
+{
+    TextLineReader file(localPath(rosterPath));
+    QStringList names(qMax<qsizetype>(classSize, 0));
+    // studentName for n reads the first n lines, so line i counts for numbers above i only.
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QStringList fields;
+        try {
+            fields = fieldsOf(file.readLine());
+        } catch (const RuntimeError &) {
+            break;
+        }
+        if (fields.size() < 2)
+            continue;
+        bool isNumber = false;
+        const int number = fields[0].toInt(&isNumber);
+        if (isNumber && number > i && number <= names.size() && fields[0] == QString::number(number))
+            names[number - 1] = fields[1];
+    }
+    return names;
+}

@@ -9,8 +9,11 @@
 
 namespace {
 
+// How far past the first two lines an option is looked for; a huge file is not read whole.
+constexpr int maxOptionLines = 100;
+
 // A decimal number with blanks around it allowed; the fraction is rounded, halves to even.
-Int16 toClassSize(const QString &text)
+Int16 toSettingNumber(const QString &text)
 {
     static const QRegularExpression number(
         QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
@@ -41,6 +44,21 @@ std::optional<ClassSettings> readSettings(const QString &path)
 
     const QStringList line2 = splitFields(file.readLine(), u'=');
     if (isKey(line2, u"MaxClassNo"))
-        settings.classSize = toClassSize(fieldAt(line2, 1));
+        settings.classSize = toSettingNumber(fieldAt(line2, 1));
+
+    // Lines after the first two were never read before, so a file whose tail cannot be read
+    // still starts as it always did.
+    for (int i = 0; i < maxOptionLines; ++i) {
+        QStringList line;
+        try {
+            line = splitFields(file.readLine(), u'=');
+        } catch (const RuntimeError &) {
+            break;
+        }
+        if (!line.isEmpty() && isKey(line, u"Remember")) {
+            settings.remember = toSettingNumber(fieldAt(line, 1)) != 0;
+            break;
+        }
+    }
     return settings;
 }

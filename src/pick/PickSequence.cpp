@@ -28,6 +28,9 @@ void PickSequence::start()
     // them.
     m_state.drawnSteps = toInt16(drawSteps());
     redrawUntilNew(m_state, [this] { return drawSteps(); });
+    m_counting = true;
+    if (m_turnsChanged)
+        m_turnsChanged();
     m_state.stepCount = 0;
     m_view.setCaption(CaptionLabel::Name, QString());
     m_view.setNumberColour(Colours::countingGrey);
@@ -87,6 +90,8 @@ void PickSequence::countToChosenNumber()
         // The chosen number does not use up a turn: the draw's entry for this pick is undone.
         m_state.history.count -= 1;
         m_state.history.numbers[m_state.history.count] = 0;
+        if (m_turnsChanged)
+            m_turnsChanged();
     });
 }
 
@@ -101,6 +106,7 @@ void PickSequence::showNextNumber()
 
 void PickSequence::land()
 {
+    m_counting = false;
     m_state.stepCount = 0;
     m_view.setTimerEnabled(TimerId::Count, false);
     m_view.setNumberColour(Colours::resultRed);

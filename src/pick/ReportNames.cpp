@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<Procedure, QStringView>, 13> reportNames{{
+constexpr std::array<std::pair<Procedure, QStringView>, 15> reportNames{{
     {Procedure::Initialize, u"(Sub Form_Initialize)"},
     {Procedure::Load, u"(Sub Form_Load)"},
     {Procedure::PickButtonClick, u"(Sub CmdRandom_Click)"},
@@ -19,6 +19,8 @@ constexpr std::array<std::pair<Procedure, QStringView>, 13> reportNames{{
     {Procedure::CountToChosenNumber, u"(Sub Rand2)"},
     {Procedure::DrawSteps, u"(Function GetRand)"},
     {Procedure::StudentName, u"(Function GetStudentInfo)"},
+    {Procedure::AbsentToggle, u"(Sub LstClass_KeyPress)"},
+    {Procedure::NewRoundClick, u"(Sub CmdNewRound_Click)"},
 }};
 
 } // namespace

@@ -18,6 +18,8 @@ enum class Procedure {
     CountToChosenNumber,
     DrawSteps,
     StudentName,
+    AbsentToggle,
+    NewRoundClick,
 };
 
 // The suffix of a report line, such as "(Sub CmdRandom_Click)".

@@ -12,9 +12,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 #include <array>
 
@@ -198,57 +196,24 @@ void PickerWindow::setTimerEnabled(TimerId id, bool enabled)
     enabled ? timer->start() : timer->stop();
 }
 
-QSize PickerWindow::screenRoom() const
+bool PickerWindow::handleWindowKey(QKeyCombination key, bool autoRepeat)
 {
-    return screen()->availableGeometry().size();
+    if (key != QKeyCombination(Qt::Key_F2))
+        return m_zoom.handleKey(key, autoRepeat);
+    if (!autoRepeat)
+        emit classListRequested();
+    return true;
 }
 
-QMargins PickerWindow::frameMargins() const
+void PickerWindow::focusChosenNumberField()
 {
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
-}
-
-// A fixed size that the picture fills.
-void PickerWindow::showAtZoom(int percent)
-{
-    const Scale scale = Scale::percent(percent);
-    const QSize client = scale.size(designClient);
-    setFixedSize(client);
-    m_canvas->setGeometry(QRect(QPoint(), client));
-    m_canvas->setScale(scale);
-}
-
-void PickerWindow::showFullScreen(bool on)
-{
-    if (!on) {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        return;
-    }
-    // A window manager may refuse full screen to a window that cannot be resized.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowState(windowState() | Qt::WindowFullScreen);
-    fillScreen();
-}
-
-// The picture as large as the window, now the screen, allows.
-void PickerWindow::fillScreen()
-{
-    const FullScreenPlacement placement = fullScreenPlacement(size());
-    m_canvas->setGeometry(placement.client);
-    m_canvas->setScale(placement.scale);
-}
-
-void PickerWindow::keepOnScreen()
-{
-    const QPoint topLeft = keptOnScreen(frameGeometry(), screen()->availableGeometry());
-    if (topLeft != frameGeometry().topLeft())
-        move(topLeft);
+    activateWindow();
+    m_chosenNumberField->setFocus();
 }
 
 void PickerWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (m_zoom.handleKey(event->keyCombination(), event->isAutoRepeat())) {
+    if (handleWindowKey(event->keyCombination(), event->isAutoRepeat())) {
         event->accept();
         return;
     }
@@ -288,7 +253,7 @@ bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_chosenNumberField && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (m_zoom.handleKey(key->keyCombination(), key->isAutoRepeat()))
+        if (handleWindowKey(key->keyCombination(), key->isAutoRepeat()))
             return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Units.h"
 #include "ZoomController.h"
 #include "pick/View.h"
 
@@ -48,6 +49,17 @@ public:
     // Full screen, the picture scaled to fill it; off again, the window at its zoom.
     void setFullScreenView(bool on) { m_zoom.setFullScreen(on); }
     bool isFullScreenView() const { return m_zoom.isFullScreen(); }
+    // The picture's scale as drawn now, at a zoom or filling the screen.
+    Scale pictureScale() const;
+    // Acts on a key that never types (zoom, full screen, the class list); false for any other.
+    bool handleWindowKey(QKeyCombination key, bool autoRepeat);
+    // Gives the keyboard back to the hidden field, so typed digits reach it again.
+    void focusChosenNumberField();
+
+signals:
+    void classListRequested();
+    // The picture was drawn at another zoom, or full screen was switched.
+    void pictureScaleChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -20,9 +20,27 @@ void prepareApplication()
 Program::Program(MessageBoxErrorDialog::Quit quit)
     : dialog(&window, std::move(quit)),
       desktop(&window),
-      controller(window, source, dialog, desktop)
+      controller(window, source, dialog, desktop),
+      classList(new ClassListWindow(controller, &window))
 {
     window.attach(controller);
+
+    QObject::connect(&window, &PickerWindow::classListRequested, classList, [this] {
+        if (classList->isVisible()) {
+            classList->close();
+            return;
+        }
+        classList->follow(window.pictureScale(), window.isFullScreenView());
+        classList->open();
+    });
+    QObject::connect(&window, &PickerWindow::pictureScaleChanged, classList, [this] {
+        classList->follow(window.pictureScale(), window.isFullScreenView());
+    });
+    QObject::connect(classList, &ClassListWindow::closed, &window,
+                     [this] { window.focusChosenNumberField(); });
+    classList->setWindowKey([this](QKeyCombination key, bool autoRepeat) {
+        return window.handleWindowKey(key, autoRepeat);
+    });
 }
 
 bool Program::start(const QString &settingsPath)

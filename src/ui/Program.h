@@ -2,6 +2,7 @@
 
 #include "app/PickController.h"
 #include "draw/ClockSeededSource.h"
+#include "ui/ClassListWindow.h"
 #include "ui/MessageBoxErrorDialog.h"
 #include "ui/PickerWindow.h"
 #include "ui/QtDesktop.h"
@@ -24,4 +25,6 @@ struct Program
     QtDesktop desktop;
     ClockSeededSource source;
     PickController controller;
+    // Owned by the window, so it never keeps the program running on its own.
+    ClassListWindow *classList;
 };

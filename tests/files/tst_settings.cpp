@@ -1,6 +1,7 @@
 #include "FileTesting.h"
 
 #include "files/Settings.h"
+#include "files/TextLineReader.h"
 
 #include <QTest>
 
@@ -23,6 +24,8 @@ private slots:
     void readsSettingsFile();
     void reportsMissingFile_data();
     void reportsMissingFile();
+    void readsRememberLine_data();
+    void readsRememberLine();
 
 private:
     QTemporaryDir m_dir;
@@ -135,6 +138,46 @@ void TestSettings::reportsMissingFile()
     if (directory)
         QVERIFY(QDir(dir.path()).mkdir(u"rand.ini"_s));
     QVERIFY(!readSettings(path).has_value());
+}
+
+void TestSettings::readsRememberLine_data()
+{
+    QTest::addColumn<QByteArray>("tail"); // the lines after File and MaxClassNo
+    QTest::addColumn<bool>("remember");
+    QTest::addColumn<std::optional<Failure>>("failure");
+
+    const std::optional<Failure> none;
+    const auto failing = [](Failure kind) { return std::optional(kind); };
+    QTest::newRow("no third line: today's behaviour") << QByteArray() << false << none;
+    QTest::newRow("Remember=1") << QByteArray("Remember=1\r\n") << true << none;
+    QTest::newRow("key in any letter case") << QByteArray("rEMEMBER=1") << true << none;
+    QTest::newRow("Remember=0") << QByteArray("Remember=0\r\n") << false << none;
+    QTest::newRow("after blank and other lines")
+        << QByteArray("\r\n; my class\r\nColour=red\r\nRemember=1\r\n") << true << none;
+    QTest::newRow("the first Remember line counts")
+        << QByteArray("Remember=0\r\nRemember=1\r\n") << false << none;
+    QTest::newRow("unreadable tail still starts as before")
+        << QByteArray(TextLineReader::maxLineBytes + 1, 'x') + "\r\nRemember=1\r\n"
+        << false << none;
+    QTest::newRow("Remember=yes is a settings error, not a silent no")
+        << QByteArray("Remember=yes\r\n") << false << failing(Failure::NotANumber);
+    QTest::newRow("Remember without a value")
+        << QByteArray("Remember\r\n") << false << failing(Failure::IndexOutOfRange);
+}
+
+void TestSettings::readsRememberLine()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, remember);
+    QFETCH(std::optional<Failure>, failure);
+
+    const QString path = writeFile(m_dir, u"rand.ini"_s, "File=a.txt\r\nMaxClassNo=40\r\n" + tail);
+    std::optional<ClassSettings> settings;
+    QCOMPARE(failureOf([&] { settings = readSettings(path); }), failure);
+    if (failure)
+        return;
+    QCOMPARE(settings->remember, remember);
+    QCOMPARE(settings->classSize.value(), 40);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
