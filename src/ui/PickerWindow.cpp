@@ -6,11 +6,11 @@
 #include "Fonts.h"
 #include "HiddenNumberField.h"
 #include "LinkLabel.h"
+#include "WindowMenu.h"
 #include "Zoom.h"
 #include "app/PickController.h"
 #include "pick/Texts.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -69,6 +69,8 @@ PickerWindow::PickerWindow(QWidget *parent)
     });
     // The field would take Ctrl with a keypad key as typing; the window's keys come first.
     m_chosenNumberField->installEventFilter(this);
+    // The window's own menu, not the field's Cut and Paste, for the menu key too.
+    m_chosenNumberField->setContextMenuPolicy(Qt::NoContextMenu);
 
     m_pickButton = new QPushButton(Texts::pickButton(), m_canvas);
     m_pickButton->setObjectName(u"pickButton"_s);
@@ -117,6 +119,7 @@ PickerWindow::PickerWindow(QWidget *parent)
     }
 
     showAtZoom(zoom());
+    new WindowMenu(*this);
 }
 
 template<typename Label>
@@ -246,24 +249,6 @@ void PickerWindow::keepOnScreen()
         move(topLeft);
 }
 
-void PickerWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (m_zoom.handleKey(event->keyCombination(), event->isAutoRepeat())) {
-        event->accept();
-        return;
-    }
-    // The button is the window's default button: Enter presses it, but only while it can be
-    // pressed, so Enter during a pick is ignored.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (m_pickButton->isVisibleTo(this) && m_pickButton->isEnabled())
-            m_pickButton->click();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void PickerWindow::closeEvent(QCloseEvent *event)
 {
     if (m_controller)
@@ -282,14 +267,4 @@ void PickerWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     m_zoom.windowMoved();
-}
-
-bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_chosenNumberField && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (m_zoom.handleKey(key->keyCombination(), key->isAutoRepeat()))
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

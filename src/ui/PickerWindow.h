@@ -48,6 +48,23 @@ public:
     // Full screen, the picture scaled to fill it; off again, the window at its zoom.
     void setFullScreenView(bool on) { m_zoom.setFullScreen(on); }
     bool isFullScreenView() const { return m_zoom.isFullScreen(); }
+    ZoomController &zoomController() { return m_zoom; }
+
+    // True from a press of the pick button until the flashing ends and it is back.
+    bool isPicking() const;
+    // What Enter and a remote's "next" key do: press the pick button, unless a pick runs.
+    void pick();
+    void requestClassList() { emit classListRequested(); }
+    // Nothing happens while a pick runs: the class must not change under it.
+    void requestOpenClass();
+    // Where typed digits go; it holds the focus whenever nothing else has asked for it.
+    void focusNumberField();
+
+signals:
+    // F2 or the menu: the class's list of students and their turns.
+    void classListRequested();
+    // Ctrl+O or the menu, outside a pick: another class or folder of classes.
+    void openClassRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -68,6 +85,7 @@ private:
     Label *addLabel(const char *name, QRect twips, Colour colour, Qt::Alignment alignment);
     FittingLabel *labelFor(CaptionLabel label) const;
     void fillScreen();
+    bool handleWindowKey(const QKeyEvent &event);
 
     PickController *m_controller = nullptr;
     ZoomController m_zoom{*this};
