@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "ui/ClassOpener.h"
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -8,16 +8,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     prepareApplication();
 
-    Program program;
-    // The class folder becomes the working directory before the controller reads rand.ini there.
-    // A wrong argument or a failed start-up has shown its report; the window is never shown.
-    const std::optional<LaunchOptions> options = openClass(QApplication::arguments(),
-                                                           program.controller);
-    if (!options || !program.start())
-        return 1;
-
-    program.window.setZoom(options->zoomPercent);
-    program.window.setFullScreenView(options->fullScreen);
-    program.window.show();
+    // A wrong argument or a failed start-up has shown its report; no window is ever shown.
+    ClassOpener opener;
+    if (const std::optional<int> status = opener.start(QApplication::arguments()))
+        return *status;
     return QApplication::exec();
 }

@@ -140,10 +140,16 @@ std::optional<LaunchOptions> openClass(const QStringList &arguments, PickControl
         return std::nullopt;
     }
     const LaunchOptions options = std::get<LaunchOptions>(read);
-    // Staying where the program started would read another folder's rand.ini: a wrong class.
-    if (!options.classFolder.isEmpty() && !QDir::setCurrent(options.classFolder)) {
-        controller.refuseStart(u"參數錯誤！無法進入班級資料夾 "_s + options.classFolder);
+    if (!options.classFolder.isEmpty() && !enterClassFolder(options.classFolder, controller))
         return std::nullopt;
-    }
     return options;
+}
+
+bool enterClassFolder(const QString &folder, PickController &controller)
+{
+    // Staying where the program started would read another folder's rand.ini: a wrong class.
+    if (QDir::setCurrent(folder))
+        return true;
+    controller.refuseStart(u"參數錯誤！無法進入班級資料夾 "_s + folder);
+    return false;
 }

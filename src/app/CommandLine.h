@@ -15,3 +15,7 @@
 // read had the program been started there. A wrong argument is reported through form before
 // anything is read; the result is then empty, and loading does nothing.
 std::optional<LaunchOptions> openClass(const QStringList &arguments, PickController &controller);
+
+// Makes folder, a class's absolute path, the working directory, as a class folder given on the
+// command line does; reports through controller and returns false when that cannot be done.
+bool enterClassFolder(const QString &folder, PickController &controller);

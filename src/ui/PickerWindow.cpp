@@ -6,11 +6,11 @@
 #include "Fonts.h"
 #include "HiddenNumberField.h"
 #include "LinkLabel.h"
+#include "WindowMenu.h"
 #include "Zoom.h"
 #include "app/PickController.h"
 #include "pick/Texts.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -66,6 +66,8 @@ PickerWindow::PickerWindow(QWidget *parent)
     });
     // The field would take Ctrl with a keypad key as typing; the window's keys come first.
     m_chosenNumberField->installEventFilter(this);
+    // The window's own menu, not the field's Cut and Paste, for the menu key too.
+    m_chosenNumberField->setContextMenuPolicy(Qt::NoContextMenu);
 
     m_pickButton = new QPushButton(Texts::pickButton(), m_canvas);
     m_pickButton->setObjectName(u"pickButton"_s);
@@ -115,6 +117,7 @@ PickerWindow::PickerWindow(QWidget *parent)
     }
 
     showAtZoom(zoom());
+    new WindowMenu(*this);
 }
 
 template<typename Label>
@@ -196,37 +199,10 @@ void PickerWindow::setTimerEnabled(TimerId id, bool enabled)
     enabled ? timer->start() : timer->stop();
 }
 
-bool PickerWindow::handleWindowKey(QKeyCombination key, bool autoRepeat)
-{
-    if (key != QKeyCombination(Qt::Key_F2))
-        return m_zoom.handleKey(key, autoRepeat);
-    if (!autoRepeat)
-        emit classListRequested();
-    return true;
-}
-
 void PickerWindow::focusChosenNumberField()
 {
     activateWindow();
     m_chosenNumberField->setFocus();
-}
-
-void PickerWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (handleWindowKey(event->keyCombination(), event->isAutoRepeat())) {
-        event->accept();
-        return;
-    }
-    // The button is the window's default button: Enter presses it, but only while it can be
-    // pressed, so Enter during a pick is ignored.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (m_pickButton->isVisibleTo(this) && m_pickButton->isEnabled())
-            m_pickButton->click();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void PickerWindow::closeEvent(QCloseEvent *event)
@@ -247,14 +223,4 @@ void PickerWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     m_zoom.windowMoved();
-}
-
-bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_chosenNumberField && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (handleWindowKey(key->keyCombination(), key->isAutoRepeat()))
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

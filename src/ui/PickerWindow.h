@@ -49,15 +49,25 @@ public:
     // Full screen, the picture scaled to fill it; off again, the window at its zoom.
     void setFullScreenView(bool on) { m_zoom.setFullScreen(on); }
     bool isFullScreenView() const { return m_zoom.isFullScreen(); }
+    ZoomController &zoomController() { return m_zoom; }
     // The picture's scale as drawn now, at a zoom or filling the screen.
     Scale pictureScale() const;
-    // Acts on a key that never types (zoom, full screen, the class list); false for any other.
-    bool handleWindowKey(QKeyCombination key, bool autoRepeat);
+
+    // True from a press of the pick button until the flashing ends and it is back.
+    bool isPicking() const;
+    // What Enter and a remote's "next" key do: press the pick button, unless a pick runs.
+    void pick();
+    void requestClassList() { emit classListRequested(); }
+    // Nothing happens while a pick runs: the class must not change under it.
+    void requestOpenClass();
     // Gives the keyboard back to the hidden field, so typed digits reach it again.
     void focusChosenNumberField();
 
 signals:
+    // F2 or the menu: the class's list of students and their turns.
     void classListRequested();
+    // Ctrl+O or the menu, outside a pick: another class or folder of classes.
+    void openClassRequested();
     // The picture was drawn at another zoom, or full screen was switched.
     void pictureScaleChanged();
 
@@ -81,6 +91,9 @@ private:
     Label *addLabel(const char *name, QRect twips, Colour colour, Qt::Alignment alignment);
     FittingLabel *labelFor(CaptionLabel label) const;
     void fillScreen();
+    // Acts on a key that never types (zoom, full screen, the pick, the class list, another
+    // class); false for any other.
+    bool handleWindowKey(QKeyCombination key, bool autoRepeat);
 
     PickController *m_controller = nullptr;
     ZoomController m_zoom{*this};

@@ -38,8 +38,9 @@ Program::Program(MessageBoxErrorDialog::Quit quit)
     });
     QObject::connect(classList, &ClassListWindow::closed, &window,
                      [this] { window.focusChosenNumberField(); });
+    // Zoom and full screen work from the list too; the keys that pick stay the list's own.
     classList->setWindowKey([this](QKeyCombination key, bool autoRepeat) {
-        return window.handleWindowKey(key, autoRepeat);
+        return window.zoomController().handleKey(key, autoRepeat);
     });
 }
 

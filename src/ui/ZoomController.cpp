@@ -36,30 +36,54 @@ bool ZoomController::handleKey(QKeyCombination key, bool autoRepeat)
             setFullScreen(!m_fullScreen);
         return true;
     }
+    // F5 is the "start the show" key of a presenter remote; it only ever switches full screen on.
+    if (modifiers == Qt::NoModifier && key.key() == Qt::Key_F5) {
+        setFullScreen(true);
+        return true;
+    }
     if (modifiers == Qt::NoModifier && key.key() == Qt::Key_Escape && m_fullScreen) {
         setFullScreen(false);
         return true;
     }
-    // Most keyboards need Shift for plus, and browsers take Ctrl + = as well. In full screen
-    // the picture already fills the screen.
-    if ((modifiers & ~Qt::ShiftModifier) != Qt::ControlModifier || m_fullScreen)
+    // Most keyboards need Shift for plus, and browsers take Ctrl + = as well.
+    if ((modifiers & ~Qt::ShiftModifier) != Qt::ControlModifier)
         return false;
     switch (key.key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        setZoom(zoomInStep(m_zoom));
-        break;
+        return zoomIn();
     case Qt::Key_Minus:
-        setZoom(zoomOutStep(m_zoom));
-        break;
+        return zoomOut();
     case Qt::Key_0:
-        setZoom(smallestZoom);
-        break;
+        return showActualSize();
     default:
         return false;
     }
+}
+
+bool ZoomController::zoomTo(int percent)
+{
+    // In full screen the picture already fills the screen.
+    if (m_fullScreen)
+        return false;
+    setZoom(percent);
     m_surface.keepOnScreen();
     return true;
+}
+
+bool ZoomController::zoomIn()
+{
+    return zoomTo(zoomInStep(m_zoom));
+}
+
+bool ZoomController::zoomOut()
+{
+    return zoomTo(zoomOutStep(m_zoom));
+}
+
+bool ZoomController::showActualSize()
+{
+    return zoomTo(smallestZoom);
 }
 
 void ZoomController::windowMoved()

@@ -22,7 +22,7 @@ public:
 
 // The size the picture is shown at for a projector: a zoom from 100 % to 400 % that the window
 // with its frame always fits on the screen, or full screen. Keys: F11 toggles full screen and
-// Esc leaves it; Ctrl + plus (or =) zooms in, Ctrl + minus out, Ctrl + 0 back to 100 %.
+// Esc leaves it, F5 turns it on; Ctrl + plus (or =) zooms in, Ctrl + minus out, Ctrl + 0 back to 100 %.
 class ZoomController
 {
 public:
@@ -36,11 +36,16 @@ public:
 
     // Acts on a zoom or full-screen key and returns true; any other key is left alone.
     bool handleKey(QKeyCombination key, bool autoRepeat);
+    // A step as the keys take it; false, and nothing changes, in full screen.
+    bool zoomIn();
+    bool zoomOut();
+    bool showActualSize();
     // The window moved: its frame may have become known, or its screen changed.
     void windowMoved();
 
 private:
     QSize roomForPicture() const;
+    bool zoomTo(int percent);
 
     ZoomSurface &m_surface;
     int m_zoom = 100;

@@ -60,6 +60,13 @@ void TestClassList::keyboardAlone()
     QVERIFY(!list->findChild<QLabel *>(u"classListNote"_s)->text().isEmpty());
     QVERIFY(program.endRequests.isEmpty());
 
+    // Page Up and Down move in the list; as the remote's "next" they would start a pick behind it.
+    QTest::keyClick(table, Qt::Key_PageUp);
+    QCOMPARE(table->currentRow(), 0);
+    QTest::keyClick(table, Qt::Key_PageDown);
+    QCOMPARE(table->currentRow(), 1);
+    QVERIFY(!program.window.isPicking());
+
     QTest::keyClick(table, closeKey);
     QVERIFY(!list->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), field);

@@ -85,6 +85,11 @@ void TestZoomController::keysLeftToOthers_data()
     QTest::newRow("Ctrl + plus in full screen goes on to the window")
         << true << QKeyCombination(Qt::ControlModifier, Qt::Key_Plus) << false << false
         << QList{true};
+    // A remote's F5 starts the show; pressed again it must not drop back to the small window.
+    QTest::newRow("F5 in full screen keeps it, not a second F11")
+        << true << QKeyCombination(Qt::Key_F5) << false << true << QList{true};
+    QTest::newRow("F5 held down on a remote switches full screen on once")
+        << false << QKeyCombination(Qt::Key_F5) << true << true << QList{true};
     QTest::newRow("Ctrl + Alt + plus is no zoom key")
         << false << QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_Plus) << false
         << false << QList<bool>{};
