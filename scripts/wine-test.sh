@@ -108,7 +108,7 @@ prefix_state()
 }
 
 # 2. The program from the zip.
-unzip -q "$out/$name.zip" -d "$work/zip" || exit 1
+mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$out/$name.zip") || exit 1
 app=$work/zip/$name
 
 # Waits for a visible top-level window whose title matches, of the given process if one is
@@ -365,17 +365,14 @@ installed_versions()
 }
 upgrade_in_place()
 {
-    local current next versions
-    current=$(sed -n 's/.*<Product [^>]*Version="\([0-9.]*\)".*/\1/p' "$out/package/Tombolix.wxs")
-    next=${current%.*}.$((${current##*.} + 1))
-    sed "s/Version=\"$current\"/Version=\"$next\"/" "$out/package/Tombolix.wxs" >"$work/next.wxs"
-    (cd "$out/package" && wixl --arch x64 -D SourceDir="$name" -o "$work/next.msi" \
-        "$work/next.wxs" files.wxs) || return 1
+    local current next versions next_msi=$out/package/next/Tombolix-next.msi
+    read -r current next <"$out/package/msi-versions" || return 1
+    cmake --build "$out" --target windows_next_msi >/dev/null || return 1
     "${wine[@]}" msiexec /i "$(winpath "$out/$name.msi")" /qn >/dev/null 2>&1 || return 1
-    "${wine[@]}" msiexec /i "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1 || return 1
+    "${wine[@]}" msiexec /i "$(winpath "$next_msi")" /qn >/dev/null 2>&1 || return 1
     versions=$(installed_versions)
     echo "      installed after upgrading $current to $next:" $versions
-    "${wine[@]}" msiexec /x "$(winpath "$work/next.msi")" /qn >/dev/null 2>&1
+    "${wine[@]}" msiexec /x "$(winpath "$next_msi")" /qn >/dev/null 2>&1
     [[ $versions == "$next" && -z $(installed_versions) ]]
 }
 check "a later version's MSI upgrades in place" upgrade_in_place
