@@ -29,13 +29,17 @@ same_text()
     return 1
 }
 
-# ctest_counts JUNIT-FILE: prints "PASSED FAILED" from what `ctest --output-junit` wrote.
+# ctest_counts JUNIT-FILE: prints "PASSED FAILED" from what `ctest --output-junit` wrote. A test
+# that did not run, such as one whose program is missing, failed, as in ctest's own summary.
 ctest_counts()
 {
-    local suite
+    local suite name tests failures disabled skipped
     suite=$(sed -n '/<testsuite/,/>/p' "$1" 2>/dev/null | tr '\n' ' ')
-    [[ $suite =~ [[:space:]]tests=\"([0-9]+)\".*[[:space:]]failures=\"([0-9]+)\" ]] || return 1
-    echo "$((BASH_REMATCH[1] - BASH_REMATCH[2])) ${BASH_REMATCH[2]}"
+    for name in tests failures disabled skipped; do
+        [[ $suite =~ [[:space:]]$name=\"([0-9]+)\" ]] || return 1
+        printf -v "$name" %s "${BASH_REMATCH[1]}"
+    done
+    echo "$((tests - failures - skipped - disabled)) $((failures + skipped))"
 }
 
 # start_xvfb SCREEN [XVFB-ARGUMENTS...]: a headless X server on a free display with one screen of

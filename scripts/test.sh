@@ -4,6 +4,7 @@
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 jobs=$(nproc)
+ctest_options=(--output-on-failure --no-tests=error --parallel "$jobs" --output-junit junit.xml)
 source scripts/checks.sh
 
 summary=() ctest_lines=()
@@ -67,17 +68,12 @@ suite()
     fi
     return "$rc"
 }
-run_tests()
-{
-    suite "$1" ctest --test-dir "$1" --output-on-failure --no-tests=error --parallel "$jobs" \
-        --output-junit junit.xml
-}
 
 step "install dependencies" bash scripts/install-deps.sh || finish
 step "format check" check_format
 
 step "build (warnings as errors)" build build -DCMAKE_BUILD_TYPE=Release -DTOMBOLIX_BENCH=ON || finish
-step "tests" run_tests build
+step "tests" suite build ctest --test-dir build "${ctest_options[@]}"
 step "package (.deb)" bash scripts/check-package.sh build
 
 # Any sanitizer finding ends the test process with a failure.
@@ -85,7 +81,7 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 step "build (ASan + UBSan)" build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMBOLIX_SANITIZE=ON || finish
-step "tests (ASan + UBSan)" run_tests build-asan
+step "tests (ASan + UBSan)" suite build-asan ctest --test-dir build-asan "${ctest_options[@]}"
 step "fuzz (20 s per target)" bash scripts/fuzz.sh 20
 
 # The Windows suite runs through ctest under Wine and counts with the rest.
