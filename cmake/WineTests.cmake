@@ -8,18 +8,13 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${TOMBOLIX_WINE64})
 endif()
 
-# The runtime folder is named after the compiler's version (12-posix, 14-posix, ...).
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
-  OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-cmake_path(GET libgcc PARENT_PATH compiler_runtime)
-
 # Wine reads DOS paths; Z: is the Unix root. The list separator is escaped for CTest.
 function(tombolix_dos_path out path)
   string(REPLACE "/" "\\" path "${path}")
   set(${out} "Z:${path}" PARENT_SCOPE)
 endfunction()
 set(wine_path "")
-foreach(dir "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" "${compiler_runtime}" "/usr/${TOMBOLIX_MINGW_TRIPLE}/lib")
+foreach(dir IN LISTS TOMBOLIX_DLL_DIRS)
   tombolix_dos_path(dos "${dir}")
   list(APPEND wine_path "${dos}")
 endforeach()

@@ -1,36 +1,22 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release into build-bench/, runs them all side by side and prints one
-# table: start-up time and memory against a bare Qt window, pick timing against the nominal
-# tick time (idle, then beside two busy processes), wake-ups after a pick, and the draw engine.
-# Only the ratios are goals; the machine is shared, so its load is printed with the table.
-#
+# Builds the benchmarks in Release into build-bench/, runs them and prints one table: start-up
+# against a bare Qt window, pick timing against the nominal ticks (idle and beside two busy
+# processes), wake-ups after a pick, and the draw engine; with the machine's load, as it is shared.
 # Environment: BENCH_BUILD (build folder), BENCH_STARTUP_RUNS (10), BENCH_PICKS (20).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
-source scripts/x11-search.sh
+source scripts/checks.sh
 build=${BENCH_BUILD:-$root/build-bench}
 startup_runs=${BENCH_STARTUP_RUNS:-10}
 picks=${BENCH_PICKS:-20}
 class_dir=$root/examples/utf8
 
 work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-busy_pids=()
+xvfb_pid='' program_pid='' busy_pids=()
 
-cleanup()
-{
-    local pid
-    for pid in "${busy_pids[@]}" $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${busy_pids[@]}" $program_pid $xvfb_pid; do
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+stop() { kill "$@" 2>/dev/null || true; wait "$@" 2>/dev/null || true; }
+trap 'stop "${busy_pids[@]}" $program_pid $xvfb_pid; rm -rf "$work"' EXIT
 trap 'exit 130' INT TERM
 
 say() { printf '\n=== %s\n' "$*"; }
@@ -67,18 +53,9 @@ say "Draw engine: GetRand + CheckRepeat over whole cycles of a 99-student class"
 timeout 120 "$build/bench/bench_draw_engine" | tee "$work/draw.txt"
 
 say "Start-up under Xvfb: $startup_runs runs each, in turn, after one warm-up each"
-# One server for every run; it picks a free display and says which. A plain black root lets
-# the probe tell the program's first frame from the screen behind it.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+# One server for every run. A plain black root lets the probe tell the program's first frame
+# from the screen behind it.
+start_xvfb 1280x800x24 -br || exit 1
 export QT_QPA_PLATFORM=xcb
 
 startup()
@@ -137,12 +114,8 @@ for task in /proc/"$program_pid"/task/*; do
     echo "  thread $(cat "$task/comm"): $(awk '/ctxt_switches/ {s += $2} END {print s}' \
         "$task/status") switches in all"
 done
-kill "$program_pid"
-wait "$program_pid" 2>/dev/null || true
-program_pid=
-kill "$xvfb_pid"
-wait "$xvfb_pid" 2>/dev/null || true
-xvfb_pid=
+stop "$program_pid" "$xvfb_pid"
+program_pid='' xvfb_pid=''
 unset DISPLAY
 if ((pick_switches < 50)); then
     echo "the Return key started no pick: the idle count is not after a pick" >&2
@@ -162,13 +135,12 @@ done
 QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$class_dir" "$picks" \
     2>>"$work/pick-stderr.log" | tee "$work/pick-busy.txt"
 load_pick_busy=$(load)
-kill "${busy_pids[@]}"
-wait "${busy_pids[@]}" 2>/dev/null || true
+stop "${busy_pids[@]}"
 busy_pids=()
 
 load_after=$(load)
 cpu_after=$(cpu_sample)
-busy_pct=$(awk -v a="$cpu_before" -v b="$cpu_after" -v n="$(nproc)" 'BEGIN {
+busy_pct=$(awk -v a="$cpu_before" -v b="$cpu_after" 'BEGIN {
     split(a, x, " "); split(b, y, " "); printf "%.0f", 100 * (y[1] - x[1]) / (y[2] - x[2]) }')
 
 # The table.

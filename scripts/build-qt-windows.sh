@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Builds Qt for 64-bit Windows from this Debian release's own qtbase source (6.4 on Debian 12, 6.8
-# on Debian 13) with MinGW-w64, once per machine, and
-# prints the folder it is installed in on the last line of standard output. The installed Qt is
-# kept outside the checkout, in a folder named after the Qt version and a hash of the options and
-# the toolchain, so a change to either builds a fresh one beside the old.
-#
-#   TOMBOLIX_CACHE   where to keep it (default /var/cache/tombolix as root, else ~/.cache/tombolix)
+# Builds Qt for 64-bit Windows from this Debian release's own qtbase source with MinGW-w64, once
+# per machine, and prints its folder on the last line. The folder is named after the Qt version
+# and a hash of the options and the toolchain, so a change to either builds a fresh one beside the
+# old. TOMBOLIX_CACHE says where (default /var/cache/tombolix as root, else ~/.cache/tombolix).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
@@ -60,17 +57,15 @@ if ! apt-get indextargets --format '$(TARGET_OF) $(CODENAME)' 2>/dev/null | grep
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update >&2
 fi
 
-mkdir -p "$cache"
 work=$cache/work-$key
 rm -rf "$work"
-mkdir -p "$work"
+mkdir -p "$work/build"
 cd "$work"
 echo "build-qt-windows: fetching the qtbase $qt_version source into $work" >&2
 apt-get source --only-source "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
 src=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
 
 echo "build-qt-windows: configuring (options key $key)" >&2
-mkdir -p "$work/build"
 cd "$work/build"
 "$src/configure" -prefix "$prefix" -qt-host-path /usr "${options[@]}" \
     -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
-# Proves the README's two commands on a bare Debian 12 or 13: builds a throwaway minbase root with
-# debootstrap, copies the committed tree into it (git archive, so nothing untracked comes along),
-# runs the test command and then the run command inside it with chroot, and removes everything
-# again, also when interrupted. Needs root and the network to Debian's archive; takes a while.
-#
-# Usage: sudo bash scripts/fresh-debian.sh [SUITE [REVISION]]
-#   SUITE      bookworm (Debian 12, the default) or trixie (Debian 13)
-#   REVISION   what to test, default HEAD
-# The mirror is the host's own Debian mirror; set TOMBOLIX_MIRROR to use another one. What the
-# run made (the .deb, the zip, the MSI, the Wine screenshots and the logs) is copied to
-# /var/tmp/tombolix-fresh-SUITE before the root goes. A fresh root builds Qt for Windows from
-# source; TOMBOLIX_CACHE names a host folder to keep that build in and reuse it on the next run.
+# Proves the README's two commands on a bare Debian 12 or 13: in a throwaway minbase root holding
+# the committed tree, it runs the test command and then the run command under chroot, copies what
+# they made to /var/tmp/tombolix-fresh-SUITE and removes the root, also when interrupted.
+#   sudo bash scripts/fresh-debian.sh [bookworm (default) | trixie [REVISION (HEAD)]]
+# TOMBOLIX_MIRROR names another mirror than the host's own; TOMBOLIX_CACHE a host folder that
+# keeps the Qt for Windows that a fresh root builds, for the next run.
 set -uo pipefail
 
 suite=${1:-bookworm}
-window_title='Class Number Tombolix'
 run_seconds=60 # the program starts in seconds once the tests have built it
 
 # Inside a mount namespace of its own: every mount made here goes away with the namespace, even if
@@ -31,10 +24,8 @@ if [[ ${1-} == --inside ]]; then
     trap unmount_all EXIT
 
     echo "=== debootstrap --variant=minbase $suite from $mirror"
-    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 || {
-        tail -n 30 "$root.debootstrap.log"
-        exit 1
-    }
+    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
+        || { tail -n 30 "$root.debootstrap.log"; exit 1; }
     mkdir -p "$root/root/tombolix"
     tar -x -C "$root/root/tombolix" <"$root.tar" || exit 1
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
@@ -44,8 +35,8 @@ if [[ ${1-} == --inside ]]; then
         && mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" \
         && mount -t tmpfs tmpfs "$root/dev/shm" && mount -t tmpfs tmpfs "$root/tmp" || exit 1
     if [[ -n $cache ]]; then
-        mkdir -p "$cache" "$root/var/cache/tombolix" && mount --bind "$cache" "$root/var/cache/tombolix" \
-            || exit 1
+        mkdir -p "$cache" "$root/var/cache/tombolix" \
+            && mount --bind "$cache" "$root/var/cache/tombolix" || exit 1
     fi
 
     inside()
@@ -65,20 +56,20 @@ if [[ ${1-} == --inside ]]; then
     # running when the timeout ends it (exit 124).
     echo "=== the run command: timeout $run_seconds bash scripts/run.sh, under Xvfb"
     cat >"$root/tmp/run-check.sh" <<'CHECK'
-seconds=$1 title=$2
+seconds=$1
 timeout "$seconds" bash scripts/run.sh >/tmp/run.log 2>&1 &
 runner=$!
-source scripts/x11-search.sh
-window=$(wait_for_window $((seconds - 10)) --onlyvisible --name "^$title\$")
+source scripts/checks.sh
+window=$(wait_for_window $((seconds - 10)) --onlyvisible --name "^$window_title\$")
 wait "$runner"
 rc=$?
-if [[ -n $window ]]; then echo "window shown: $window"; else echo "no window"; fi
+echo "window shown: ${window:-none}"
 tail -n 5 /tmp/run.log
 echo "run command: exit $rc (124: still running when the timeout ended it)"
 [[ -n $window && $rc == 124 ]]
 CHECK
     start=$SECONDS
-    inside "xvfb-run -a bash /tmp/run-check.sh $run_seconds '$window_title'"
+    inside "xvfb-run -a bash /tmp/run-check.sh $run_seconds"
     run_rc=$?
     echo "=== run command: $([[ $run_rc == 0 ]] && echo ok || echo FAILED) after $((SECONDS - start)) s"
     mkdir -p "$results"
@@ -89,36 +80,24 @@ CHECK
     exit
 fi
 
-if [[ $(id -u) -ne 0 ]]; then
-    echo "fresh-debian: needs root (debootstrap, mounts and chroot)" >&2
-    exit 1
-fi
+[[ $(id -u) -eq 0 ]] \
+    || { echo "fresh-debian: needs root (debootstrap, mounts and chroot)" >&2; exit 1; }
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 self=$PWD/scripts/fresh-debian.sh
-case $suite in
-bookworm | trixie) ;;
-*)
-    echo "fresh-debian: SUITE is bookworm or trixie, not '$suite'" >&2
-    exit 2
-    ;;
-esac
+[[ $suite == bookworm || $suite == trixie ]] \
+    || { echo "fresh-debian: SUITE is bookworm or trixie, not '$suite'" >&2; exit 2; }
 revision=${2:-HEAD}
 results=/var/tmp/tombolix-fresh-$suite
 
-for tool in debootstrap unshare; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends debootstrap \
-            </dev/null >/dev/null || exit 1
-    fi
-done
+# unshare comes with util-linux, which every Debian has.
+command -v debootstrap >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends debootstrap </dev/null >/dev/null || exit 1
 # The host's own mirror, as its apt sources name it.
 mirror=${TOMBOLIX_MIRROR:-$(grep -hoE '^(URIs:|deb) +https?://[^ ]+' /etc/apt/sources.list \
     /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null \
     | grep -v -- '-security' | awk '{print $2}' | head -n 1)}
-if [[ -z $mirror ]]; then
-    echo "fresh-debian: no Debian mirror in /etc/apt; set TOMBOLIX_MIRROR" >&2
-    exit 1
-fi
+[[ -n $mirror ]] \
+    || { echo "fresh-debian: no Debian mirror in /etc/apt; set TOMBOLIX_MIRROR" >&2; exit 1; }
 
 work=$(mktemp -d /var/tmp/tombolix-fresh.XXXXXX) || exit 1
 root=$work/root
@@ -126,10 +105,7 @@ inner=
 cleanup()
 {
     trap - EXIT INT TERM
-    if [[ -n $inner ]]; then
-        kill -TERM "$inner" 2>/dev/null
-        wait "$inner" 2>/dev/null
-    fi
+    [[ -z $inner ]] || { kill -TERM "$inner"; wait "$inner"; } 2>/dev/null
     # The mounts lived in the inner namespace only; check anyway before deleting anything.
     if grep -q " $root" /proc/self/mountinfo; then
         echo "fresh-debian: something is still mounted under $root; not removing it" >&2

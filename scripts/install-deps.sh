@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs, through apt, whatever the build, the tests and the program need on Debian 12 and 13, and the
-# packages named as arguments (scripts/windows.sh names its cross compiler, Wine and the rest).
-# Runs as root directly (as CI does) or through sudo for an ordinary user; does nothing when
-# everything is already installed, so the other scripts can call it every time.
+# Installs through apt what the build, the tests and the program need on Debian 12 and 13, and the
+# packages named as arguments; as root (as CI runs) or through sudo. Does nothing when all is
+# there, so the other scripts call it every time.
 set -euo pipefail
 
 packages=(
@@ -25,24 +24,17 @@ packages=(
 
 missing=()
 for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    if [[ "$status" != "install ok installed" ]]; then
-        missing+=("$package")
-    fi
+    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] \
+        || missing+=("$package")
 done
 
-if ((${#missing[@]} == 0)); then
-    echo "install-deps: all packages present"
-    exit 0
-fi
+((${#missing[@]} > 0)) || { echo "install-deps: all packages present"; exit 0; }
 
-if [[ "$(id -u)" -eq 0 ]]; then
-    as_root=()
-elif command -v sudo >/dev/null 2>&1; then
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null 2>&1 \
+        || { echo "install-deps: missing ${missing[*]}; run as root or install sudo" >&2; exit 1; }
     as_root=(sudo)
-else
-    echo "install-deps: missing ${missing[*]}; run this script as root or install sudo" >&2
-    exit 1
 fi
 
 echo "install-deps: installing ${missing[*]}"
