@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the readers of the settings and roster files: builds the libFuzzer targets of fuzz/ into
-# build-fuzz/ and has ctest run them side by side for SECONDS each (default 300), starting from
-# the committed seeds alone. Prints what each did; exits non-zero on a finding.
+# Fuzzes the readers of the settings, roster and turns files: builds the libFuzzer targets of
+# fuzz/ into build-fuzz/ and has ctest run them side by side for SECONDS each (default 300),
+# starting from the committed seeds alone. Prints what each did; exits non-zero on a finding.
 #   bash scripts/fuzz.sh [SECONDS]
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
