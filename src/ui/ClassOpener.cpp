@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -141,6 +142,12 @@ void ClassOpener::openAnother()
 
 void ClassOpener::reopen(const QString &folder)
 {
+    // The class already open stays as it is, turns and all: a second program on it would find
+    // the class's lock held and report the class as open elsewhere.
+    if (QFileInfo(folder).canonicalFilePath() == QDir::current().canonicalPath()) {
+        m_program->window.focusChosenNumberField();
+        return;
+    }
     const QString previous = QDir::currentPath();
     std::unique_ptr<Program> fresh = makeProgram();
     m_onTrial = true;

@@ -296,6 +296,8 @@ void TestClassOpener::failedOpenKeepsClassAndTurns_data()
     QTest::addColumn<QString>("report"); // empty: cancelled, nothing shown
     QTest::newRow("a folder without rand.ini") << noClass << report(u"找不到設定檔 rand.ini"_s);
     QTest::newRow("cancelled") << QString() << QString();
+    QTest::newRow("the class already open, whose turns a second run would lock out")
+        << class2 << QString();
 }
 
 void TestClassOpener::failedOpenKeepsClassAndTurns()
