@@ -38,7 +38,7 @@ msi() { "${wine[@]}" msiexec "$1" "$(winpath "$2")" /qn >/dev/null 2>&1; }
 rm -f "$out"/test-logs/*.txt "$out/junit.xml"
 check "test suite under Wine" \
     ctest --test-dir "$out" --output-on-failure --no-tests=error --output-junit junit.xml \
-    || grep -E '^(FAIL|QFATAL|QWARN)' -A3 "$out"/test-logs/*.txt | head -n 60
+    || grep -a -E '^(FAIL|QFATAL|QWARN)' -A3 "$out"/test-logs/*.txt | head -n 60
 # The files of the prefix (outside windows\) and of the unpacked zip, and every registry value
 # that names the program. (Wine and Windows Installer keep books of their own in the registry.)
 prefix_state()
