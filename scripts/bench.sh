@@ -21,7 +21,6 @@ trap 'exit 130' INT TERM
 
 say() { printf '\n=== %s\n' "$*"; }
 load() { cut -d' ' -f1-3 /proc/loadavg; }
-
 # Busy and total jiffies of the whole machine, to tell how busy it was over a stretch.
 cpu_sample() { awk '/^cpu / {print $2 + $3 + $4 + $7 + $8, $2 + $3 + $4 + $5 + $6 + $7 + $8}' /proc/stat; }
 
@@ -29,7 +28,6 @@ median()
 {
     sort -g | awk '{v[NR] = $1} END {if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
-
 # The value of key=value in a line of output.
 field() { tr ' ' '\n' | sed -n "s/^$1=//p"; }
 
@@ -60,13 +58,17 @@ export QT_QPA_PLATFORM=xcb
 
 startup()
 {
-    local name=$1
-    shift
-    (cd "$class_dir" && timeout 60 "$probe" --timeout-ms 30000 -- "$@") \
-        2>>"$work/startup-stderr.log" | tee -a "$work/startup-$name.txt"
+    (cd "$class_dir" && timeout 60 "$probe" --timeout-ms 30000 -- "${@:2}") \
+        2>>"$work/startup-stderr.log" | tee -a "$work/startup-$1.txt"
 }
-programs=(tombolix bare label)
-declare -A command=([tombolix]="$tombolix" [bare]="$bare" [label]="$bare --label")
+# A remembered class with 30 turns saved, and a folder of 12 classes.
+remember=$work/remember classes=$work/classes
+mkdir "$remember" && cp "$class_dir"/* "$remember" && printf 'Remember=1\r\n' >>"$remember/rand.ini"
+{ echo 'Tombolix turns: picked this round'; head -n 30 "$class_dir/class.txt"; } >"$remember/turns.txt"
+for n in $(seq 12); do mkdir -p "$classes/三年${n}班" && cp "$class_dir"/* "$classes/三年${n}班"; done
+programs=(tombolix bare label remember chooser)
+declare -A command=([tombolix]="$tombolix" [bare]="$bare" [label]="$bare --label"
+    [remember]="$tombolix $remember" [chooser]="$tombolix $classes")
 for name in "${programs[@]}"; do
     # shellcheck disable=SC2086 # the command is a program and its arguments
     startup "$name" ${command[$name]} >/dev/null || true
@@ -74,8 +76,8 @@ for name in "${programs[@]}"; do
 done
 for run in $(seq "$startup_runs"); do
     # The order turns every run, so none always follows the same other.
-    for i in 0 1 2; do
-        name=${programs[(run + i) % 3]}
+    for i in "${!programs[@]}"; do
+        name=${programs[(run + i) % ${#programs[@]}]}
         # shellcheck disable=SC2086
         printf 'run %2d %-8s %s\n' "$run" "$name" "$(startup "$name" ${command[$name]} || true)"
     done
@@ -94,10 +96,8 @@ say "Idle: context switches of tombolix over 10 s once a pick is over"
 # tombolix reads rand.ini from the folder it starts in.
 (cd "$class_dir" && exec "$tombolix") 2>>"$work/idle-stderr.log" &
 program_pid=$!
-switches()
-{
-    cat /proc/"$program_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'
-}
+# switches [STATUS-FILE...]: the context switches of the threads, all of them unless named.
+switches() { (($#)) || set -- /proc/"$program_pid"/task/*/status; awk '/ctxt_switches/ {s += $2} END {print s}' "$@"; }
 window=$(wait_for_window 30 --onlyvisible --pid "$program_pid")
 [[ -n $window ]] || { echo "tombolix showed no window" >&2; exit 1; }
 before_pick=$(switches)
@@ -111,29 +111,32 @@ pick_switches=$((after_pick - before_pick))
 idle_switches=$((after_idle - after_pick))
 echo "during the pick (6 s): $pick_switches switches; idle 10 s after it: $idle_switches"
 for task in /proc/"$program_pid"/task/*; do
-    echo "  thread $(cat "$task/comm"): $(awk '/ctxt_switches/ {s += $2} END {print s}' \
-        "$task/status") switches in all"
+    echo "  thread $(cat "$task/comm"): $(switches "$task/status") switches in all"
 done
 stop "$program_pid" "$xvfb_pid"
 program_pid='' xvfb_pid=''
 unset DISPLAY
-if ((pick_switches < 50)); then
-    echo "the Return key started no pick: the idle count is not after a pick" >&2
-    idle_switches="no pick"
-fi
-
+((pick_switches >= 50)) \
+    || { echo "the Return key started no pick: the idle count is not after a pick" >&2; idle_switches="no pick"; }
+# pick_timing NAME FOLDER: $picks picks of the class in FOLDER, saved as pick-NAME.txt.
+pick_timing()
+{
+    QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$2" "$picks" \
+        2>>"$work/pick-stderr.log" | tee "$work/pick-$1.txt"
+}
 say "Pick timing: $picks real picks of the real window, offscreen, idle machine"
-QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$class_dir" "$picks" \
-    2>>"$work/pick-stderr.log" | tee "$work/pick-idle.txt"
+pick_timing idle "$class_dir"
 load_pick_idle=$(load)
+say "Pick timing: $picks picks of the class with Remember=1, a new round, idle machine"
+rm -f "$remember/turns.txt"
+pick_timing remember "$remember"
 
 say "Pick timing: $picks picks beside two CPU-bound processes"
 for _ in 1 2; do
     yes >/dev/null &
     busy_pids+=($!)
 done
-QT_QPA_PLATFORM=offscreen timeout 600 "$build/bench/bench_pick_timing" "$class_dir" "$picks" \
-    2>>"$work/pick-stderr.log" | tee "$work/pick-busy.txt"
+pick_timing busy "$class_dir"
 load_pick_busy=$(load)
 stop "${busy_pids[@]}"
 busy_pids=()
@@ -149,10 +152,11 @@ verdict() { awk -v v="$1" -v g="$2" 'BEGIN { print (v != "" && v + 0 <= g + 0) ?
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 abs() { awk -v v="$1" 'BEGIN { printf "%.3f", (v < 0) ? -v : v }'; }
 
-time_ratio=$(ratio "${paint[tombolix]}" "${paint[bare]}")
 rss_ratio=$(ratio "${rss[tombolix]}" "${rss[bare]}")
 dev_idle=$(field median_dev_pct <"$work/pick-idle.txt")
 dev_busy=$(field median_dev_pct <"$work/pick-busy.txt")
+dev_remember=$(awk -v a="$(field median_dev_pct <"$work/pick-remember.txt")" -v b="$dev_idle" \
+    'BEGIN { printf "%.3f", a - b }')
 idle_met=NO
 [[ $idle_switches =~ ^[0-9]+$ ]] && ((idle_switches <= 1)) && idle_met=yes
 
@@ -166,8 +170,10 @@ row "metric" "tombolix" "reference" "ratio / dev" "goal" "met?"
 row "----------------------------------" "------------" "------------" "-------------" \
     "-------" "----"
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
-row "start-up to first paint, median" "${paint[tombolix]} ms" "${paint[bare]} ms" "$time_ratio" \
-    "<=1.25x" "$(verdict "${time_ratio%x}" 1.25)"
+# paint_row METRIC PROGRAM REFERENCE GOAL: first paints and their ratio against the goal.
+paint_row() { local r; r=$(ratio "${paint[$2]}" "${paint[$3]}")
+    row "$1" "${paint[$2]} ms" "${paint[$3]} ms" "$r" "<=${4}x" "$(verdict "${r%x}" "$4")"; }
+paint_row "start-up to first paint, median" tombolix bare 1.25
 row "peak RSS at start-up, median" "$(mib "${rss[tombolix]}")" "$(mib "${rss[bare]}")" \
     "$rss_ratio" "<=1.15x" "$(verdict "${rss_ratio%x}" 1.15)"
 row "  processor time of start-up" "${cpu[tombolix]} ms" "${cpu[bare]} ms" \
@@ -176,9 +182,13 @@ row "  first paint vs window + 1 label" "${paint[tombolix]} ms" "${paint[label]}
     "$(ratio "${paint[tombolix]}" "${paint[label]}")" "-" "-"
 row "  peak RSS vs window + 1 label" "$(mib "${rss[tombolix]}")" "$(mib "${rss[label]}")" \
     "$(ratio "${rss[tombolix]}" "${rss[label]}")" "-" "-"
+paint_row "start-up, Remember=1 and 30 turns" remember tombolix 1.1
+paint_row "start-up, chooser of 12 classes" chooser tombolix 1.25
 row "pick time, median, idle" "$(field median_ms <"$work/pick-idle.txt") ms" \
     "$(field median_nominal_ms <"$work/pick-idle.txt") ms" "${dev_idle}%" "<=2%" \
     "$(verdict "$(abs "$dev_idle")" 2)"
+row "pick deviation, Remember=1, idle" "$(field median_dev_pct <"$work/pick-remember.txt")%" \
+    "${dev_idle}%" "${dev_remember}pp" "<=2pp" "$(verdict "$(abs "$dev_remember")" 2)"
 row "pick time, median, 2 busy procs" "$(field median_ms <"$work/pick-busy.txt") ms" \
     "$(field median_nominal_ms <"$work/pick-busy.txt") ms" "${dev_busy}%" "<=5%" \
     "$(verdict "$(abs "$dev_busy")" 5)"
@@ -186,6 +196,6 @@ row "wake-ups in 10 s idle after a pick" "$idle_switches" "-" "-" "<=1" "$idle_m
 row "draw engine, per pick (99 class)" "$(field median_ns_per_pick <"$work/draw.txt") ns" "-" \
     "-" "-" "-"
 echo
-echo "start-up: ${count[tombolix]}, ${count[bare]} and ${count[label]} good runs of tombolix, the bare window and the window with a label; pick timing: $picks picks each;" \
+echo "start-up: ${count[tombolix]}, ${count[bare]}, ${count[label]}, ${count[remember]} and ${count[chooser]} good runs of tombolix, the bare window, the window with a label, the remembered class and the chooser; pick timing: $picks picks each;" \
     "draw: $(field redraws_per_pick <"$work/draw.txt") redraws per pick on average," \
     "$(field last_pick_ns <"$work/draw.txt") ns for the last pick of a cycle"

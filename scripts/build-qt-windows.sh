@@ -7,13 +7,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
 
-if [[ "$(id -u)" -eq 0 ]]; then
-    as_root=()
-    cache=${TOMBOLIX_CACHE:-/var/cache/tombolix}
-else
-    as_root=(sudo)
-    cache=${TOMBOLIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tombolix}
-fi
+as_root=() cache=${TOMBOLIX_CACHE:-/var/cache/tombolix}
+((EUID == 0)) || as_root=(sudo) cache=${TOMBOLIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tombolix}
 
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 # The host Qt supplies moc, rcc and uic; the cross-built one must be the same version.
@@ -36,11 +31,7 @@ key=$( {
 } | sha256sum | cut -c1-12)
 prefix=$cache/qt-$qt_version-win64-$key
 
-if [[ -f $prefix/.complete ]]; then
-    echo "build-qt-windows: reusing $prefix" >&2
-    echo "$prefix"
-    exit 0
-fi
+[[ ! -f $prefix/.complete ]] || { echo "build-qt-windows: reusing $prefix" >&2; echo "$prefix"; exit 0; }
 
 # apt-get source needs a deb-src entry for this release; Debian's images ship only binary ones.
 sources=/etc/apt/sources.list.d/tombolix-deb-src.sources
@@ -58,9 +49,7 @@ if ! apt-get indextargets --format '$(TARGET_OF) $(CODENAME)' 2>/dev/null | grep
 fi
 
 work=$cache/work-$key
-rm -rf "$work"
-mkdir -p "$work/build"
-cd "$work"
+rm -rf "$work" && mkdir -p "$work/build" && cd "$work"
 echo "build-qt-windows: fetching the qtbase $qt_version source into $work" >&2
 apt-get source --only-source "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
 src=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
@@ -74,7 +63,6 @@ echo "build-qt-windows: building with $(nproc) jobs" >&2
 cmake --build . --parallel "$(nproc)" >&2
 cmake --install . >&2
 touch "$prefix/.complete"
-cd "$cache"
-rm -rf "$work"
+cd "$cache" && rm -rf "$work"
 echo "build-qt-windows: installed $prefix ($(du -sh "$prefix" | cut -f1))" >&2
 echo "$prefix"

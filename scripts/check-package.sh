@@ -13,13 +13,11 @@ window_timeout=60 # seconds for the window to appear, and again for the program 
 build=$(cd "$1" && pwd)
 for tool in cmake cpack dpkg-deb apt-get lintian desktop-file-validate appstreamcli man file \
     Xvfb xdotool; do
-    command -v "$tool" >/dev/null 2>&1 && continue
-    echo "check-package: $tool is missing; run scripts/install-deps.sh" >&2
-    exit 1
+    command -v "$tool" >/dev/null 2>&1 \
+        || { echo "check-package: $tool is missing; run scripts/install-deps.sh" >&2; exit 1; }
 done
 tmp=$(mktemp -d) xvfb_pid=
 trap '[[ -z $xvfb_pid ]] || kill "$xvfb_pid"; rm -rf "$tmp"' EXIT
-
 # The package target brings the build folder up to date (cpack packs it as it is), close_window
 # included, then runs cpack.
 rm -f "$build"/tombolix_*.deb
@@ -117,8 +115,7 @@ closes_cleanly()
     owner=$(xdotool getwindowpid "$window" 2>/dev/null)
     if [[ -z $window || $owner != "$pid" ]] || ! "$closer" "$window"; then
         echo "      no window titled '$window_title' of process $pid closed (owner: '$owner')"
-        kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+        kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
         return 1
     fi
     wait_for_exit "$window_timeout" "$pid"

@@ -42,9 +42,8 @@ ctest_counts()
     echo "$((tests - failures - skipped - disabled)) $((failures + skipped))"
 }
 
-# start_xvfb SCREEN [XVFB-ARGUMENTS...]: a headless X server on a free display with one screen of
-# SCREEN (WIDTHxHEIGHTxDEPTH); exports DISPLAY once it takes clients, and sets xvfb_pid. A server
-# that resets when its last client leaves may turn the next one away meanwhile, so it never does.
+# start_xvfb SCREEN [XVFB-ARGUMENTS...]: Xvfb on a free display, one screen of SCREEN (WxHxDEPTH);
+# exports DISPLAY once it takes clients, sets xvfb_pid. No resets: one turns the next client away.
 start_xvfb()
 {
     local file tries=100
@@ -58,9 +57,8 @@ start_xvfb()
     export DISPLAY
 }
 
-# find_windows ARGS...: as `xdotool search ARGS...`; prints the ids found, one per line, and fails
-# if there are none. Debian 12's xdotool dies of an X error (BadWindow) when a window goes away
-# while a search looks at it, and prints nothing, so such a search is run again.
+# find_windows ARGS...: the ids `xdotool search ARGS...` finds, one a line; fails if none. Debian 12's
+# xdotool dies of BadWindow, printing nothing, when a window goes as it looks: that search reruns.
 find_windows()
 {
     local errors found _
@@ -86,14 +84,13 @@ wait_for_window()
     echo "${found%%$'\n'*}"
 }
 
-# wait_for_exit SECONDS PID: the exit status of PID, a child of this shell, once it has ended; one
-# that outlives the wait is killed, so nothing of it is left for what follows, and gives 124.
+# wait_for_exit SECONDS PID: the exit status of PID, a child of this shell, once ended; one that
+# outlives the wait is killed, leaving nothing to what follows, and gives 124.
 wait_for_exit()
 {
     if ! timeout "$1" tail --pid="$2" -s 0.2 -f /dev/null; then
         echo "      still running $1 s later; ending it" >&2
-        kill -KILL "$2" 2>/dev/null
-        wait "$2" 2>/dev/null
+        kill -KILL "$2" 2>/dev/null; wait "$2" 2>/dev/null
         return 124
     fi
     wait "$2"

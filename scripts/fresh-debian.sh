@@ -88,7 +88,6 @@ self=$PWD/scripts/fresh-debian.sh
     || { echo "fresh-debian: SUITE is bookworm or trixie, not '$suite'" >&2; exit 2; }
 revision=${2:-HEAD}
 results=/var/tmp/tombolix-fresh-$suite
-
 # unshare comes with util-linux, which every Debian has.
 command -v debootstrap >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends debootstrap </dev/null >/dev/null || exit 1

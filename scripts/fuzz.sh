@@ -20,8 +20,7 @@ rm -rf "$build/fuzz/run"
 ctest --test-dir "$build/fuzz" --parallel 3 --output-on-failure
 rc=$?
 
-# Each target's final stats and the last status line libFuzzer printed: "#N ... cov: C ft: F
-# corp: K/...".
+# Each target's final stats and libFuzzer's last status line, "#N ... cov: C ft: F corp: K/...".
 printf '%-14s %12s %10s %7s %7s %7s\n' target executions exec/s cov ft corpus
 awk '/^[0-9]+\/[0-9]+ Test: / { t = $3; order[++n] = t }
     /^stat::number_of_executed_units:/ { runs[t] = $2 }
@@ -31,8 +30,6 @@ awk '/^[0-9]+\/[0-9]+ Test: / { t = $3; order[++n] = t }
         printf "%-14s %12s %10s %7s %7s %7s\n", t, runs[t], speed[t], v[t, "cov:"], v[t, "ft:"],
             v[t, "corp:"] } }' "$build/fuzz/Testing/Temporary/LastTest.log"
 
-if ((rc != 0)); then
-    echo "fuzz: a finding, kept in $build/fuzz/run/; reproduce it with fuzz/fuzz_TARGET INPUT"
-    exit 1
-fi
+((rc == 0)) \
+    || { echo "fuzz: a finding, kept in $build/fuzz/run/; reproduce it with fuzz/fuzz_TARGET INPUT"; exit 1; }
 echo "fuzz: no findings in ${seconds}s per target"

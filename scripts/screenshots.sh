@@ -34,8 +34,7 @@ shoot() {
     # A count of up to 120 steps of 50 ms, then the half-second flash.
     sleep 8
     import -window "$window" "$out/$file"
-    kill "$pid"
-    wait "$pid" || true
+    kill "$pid"; wait "$pid" || true
     echo "$out/$file"
 }
 
@@ -56,8 +55,7 @@ printf 'File=class.txt\r\nMaxClassNo=120\r\n' >"$class/rand.ini"
 shoot "$class" 5 long-chinese-name.png
 shoot "$class" 21 long-latin-name.png
 shoot "$class" 117 three-digit-number.png
-kill "$xvfb_pid"
-wait "$xvfb_pid" || true
+kill "$xvfb_pid"; wait "$xvfb_pid" || true
 
 start_xvfb 1920x1080x24
 # A window manager with nothing to show of its own, to carry out full screen.

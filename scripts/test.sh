@@ -9,7 +9,6 @@ source scripts/checks.sh
 
 summary=() ctest_lines=()
 failures=0 tests_passed=0 tests_failed=0
-
 # Runs one named step, times it and records the outcome for the summary at the end.
 step()
 {
@@ -49,7 +48,6 @@ build()
     cmake -S . -B "$1" -G Ninja -DTOMBOLIX_WERROR=ON "${@:2}" \
         && cmake --build "$1" --parallel "$jobs"
 }
-
 # suite DIR COMMAND...: runs the command, which leaves ctest's counts in DIR/junit.xml, and adds
 # them to the totals.
 suite()

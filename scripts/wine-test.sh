@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Tests the Windows build that scripts/windows.sh left in build-win/ under Debian's Wine, in a
-# headless X display and a fresh Wine prefix: the suite through ctest, the program from the zip,
-# and the MSI; the README's "Tested under Wine" says what each check proves. Screenshots go to
-# build-win/screenshots/. The last line counts the checks and the suite's tests.
+# Tests scripts/windows.sh's build-win/ under Debian's Wine, in Xvfb and a fresh prefix: the suite
+# through ctest, the zip's program and the MSI, as the README's "Tested under Wine" says; pictures
+# go to build-win/screenshots/. The last line counts the checks and the suite's tests.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 out=$PWD/build-win
@@ -16,14 +15,9 @@ window_timeout=90 # a cold Wine takes its time for the first window
 name=Tombolix-$(<"$out/package/version")-win64 || exit 1
 shots=$out/screenshots work=$out/wine-run
 rm -rf "$work" "$shots" && mkdir -p "$work" "$shots"
-
 # Without the locale generated, Wine falls back to another and Chinese file names fail.
-if ! locale -a 2>/dev/null | grep -qix 'zh_TW.utf8'; then
-    as_root=()
-    ((EUID == 0)) || as_root=(sudo)
-    "${as_root[@]}" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8 || exit 1
-fi
-
+as_root=() && ((EUID == 0)) || as_root=(sudo)
+locale -a | grep -qix zh_TW.utf8 || "${as_root[@]}" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8 || exit 1
 # A display of our own, as large as the projector the window tests assume.
 start_xvfb 1920x1080x24 || exit 1
 # No Mono or Gecko prompts, and no menu entries on the host for the Start-menu shortcut.
@@ -44,8 +38,7 @@ msi() { "${wine[@]}" msiexec "$1" "$(winpath "$2")" /qn >/dev/null 2>&1; }
 rm -f "$out"/test-logs/*.txt "$out/junit.xml"
 check "test suite under Wine" \
     ctest --test-dir "$out" --output-on-failure --no-tests=error --output-junit junit.xml \
-    || grep -E '^(FAIL|QFATAL|QWARN)' -A3 "$out"/test-logs/*.txt | head -n 60
-
+    || grep -a -E '^(FAIL|QFATAL|QWARN)' -A3 "$out"/test-logs/*.txt | head -n 60
 # The files of the prefix (outside windows\) and of the unpacked zip, and every registry value
 # that names the program. (Wine and Windows Installer keep books of their own in the registry.)
 prefix_state()
@@ -59,10 +52,8 @@ prefix_state()
 # 2. The program from the zip.
 mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$out/$name.zip") || exit 1
 app=$work/zip/$name
-
 # X hands an ended program's window ids to the next one, so windows are told apart by process.
 windows_of() { find_windows --all --onlyvisible --pid "$1" --name 'Tombolix'; }
-
 # What is on the screen, for a check that did not find what it waited for.
 show_screen()
 {
@@ -73,7 +64,6 @@ show_screen()
     done
     import -silent -window root "$shots/screen-$((checks_passed + checks_failed + 1)).png"
 }
-
 # Each check starts on an empty screen: what an earlier one left open would be in its pictures.
 empty_screen()
 {
@@ -86,7 +76,6 @@ empty_screen()
     show_screen
     return 1
 }
-
 # open_program FOLDER TITLE [ARGUMENT...]: starts Tombolix.exe in FOLDER and waits for its window
 # whose title matches; sets pid and window. Without one, shows the screen and ends the program.
 open_program()
@@ -103,7 +92,6 @@ open_program()
     end_program
     return 1
 }
-
 # Asks the program to close, as Windows does at log-off, and returns its exit status once it has
 # ended (124 if it had to be ended by force).
 end_program()
@@ -111,7 +99,6 @@ end_program()
     "${wine[@]}" taskkill /im Tombolix.exe >/dev/null 2>&1
     wait_for_exit "$window_timeout" "$pid"
 }
-
 # Saves the window's picture (the window alone, as the screen shows it).
 shoot()
 {
@@ -122,16 +109,24 @@ shoot()
 
 same_picture() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
 different_picture() { ! same_picture "$@"; }
-
-# pick_in FOLDER FILE [ARGUMENT...]: opens the program in FOLDER, picks by Enter and saves the
-# window's picture to FILE once the pick is over.
+# press KEY...: the keys, as typed into $window.
+press() { xdotool windowfocus --sync "$window" 2>/dev/null; xdotool key --clearmodifiers "$@"; }
+# shellcheck disable=SC2086 # $choose and $keys are lists of keys
+# pick_in FOLDER FILE [ARGUMENT...]: opens the program in FOLDER, picks by $keys (Enter unless
+# set) and saves the window's picture to FILE once the pick is over, and the folder's files to
+# $work/files-during before closing. With $choose set, first presses those keys in the chooser.
 pick_in()
 {
-    local folder=$1 file=$2 window pid rc _
+    local folder=$1 file=$2 window pid rc first=$window_title _
     shift 2
-    open_program "$folder" "^$window_title\$" "$@" || return 1
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key --clearmodifiers Return
+    [[ -z ${choose:-} ]] || first=Tombolix
+    open_program "$folder" "^$first\$" "$@" || return 1
+    if [[ -n ${choose:-} ]]; then
+        press $choose
+        window=$(wait_for_window 20 --onlyvisible --all --pid "$pid" --name "^$window_title\$") \
+            || { show_screen; end_program; return 1; }
+    fi
+    press ${keys:-Return}
     # The pick is over when the window stops changing: counting, flashes and the slide take
     # two to four seconds.
     sleep 2
@@ -142,9 +137,9 @@ pick_in()
         same_picture "${file%.png}-before.png" "$file" && break
     done
     rm -f "${file%.png}-before.png"
+    ls -A "$folder" >"$work/files-during"
     end_program || { rc=$?; echo "      exit status $rc after closing" >&2; return "$rc"; }
 }
-
 # The portable program writes nothing: no file outside its folder, no registry key.
 portable_before=$(prefix_state)
 check "opens on the example class and picks by Enter" \
@@ -155,7 +150,6 @@ check "started in its own folder, as a double-click starts it, it opens the exam
     pick_in "$app" "$shots/double-click.png"
 check "the portable program wrote no file and no registry key" \
     same_text "$portable_before" "$(prefix_state)"
-
 # A double-click on the credit line, and only that, opens shell32's About box.
 about_box()
 {
@@ -178,7 +172,6 @@ about_box()
     ((count == 1)) && [[ -n $about ]]
 }
 check "a double-click on the credit line opens the About box, a click does not" about_box
-
 # One error dialog, closed by Enter, then exit status 1; the arguments go to the program.
 error_only()
 {
@@ -189,23 +182,19 @@ error_only()
     sleep 1
     count=$(windows_of "$pid" | wc -l)
     shoot "$window" "$shot"
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key --clearmodifiers Return
-    wait_for_exit "$window_timeout" "$pid"
-    rc=$?
+    press Return
+    wait_for_exit "$window_timeout" "$pid"; rc=$?
     echo "      $count window(s) shown, exit status $rc"
     ((count == 1 && rc == 1))
 }
 check "without rand.ini: one error dialog, then exit status 1" error_only "$shots/error.png"
 check "a class folder that does not exist: one error dialog, then exit status 1" \
     error_only "$shots/wrong-argument.png" 'Z:\no\such\class'
-
 # One-student classes: the pick always lands on 1, so the windows must match pixel for pixel
 # exactly when the names do.
 one_student()
 {
-    mkdir -p "$work/$1"
-    printf 'File=class.txt\r\nMaxClassNo=1\r\n' >"$work/$1/rand.ini"
+    mkdir -p "$work/$1" && printf 'File=class.txt\r\nMaxClassNo=1\r\n' >"$work/$1/rand.ini"
     cat >"$work/$1/class.txt"
 }
 printf '1\t陳大文\r\n' | one_student utf8
@@ -224,9 +213,37 @@ if pick_in "$work/utf8" "$work/utf8.png" && pick_in "$work/big5" "$work/big5.png
         pick_in "$work/empty" "$work/argument.png" "$(winpath "$work/三年甲班 A")"
     check "the class given as the argument shows its own name" \
         same_picture "$work/utf8.png" "$work/argument.png"
+    # The remote's Page Down picks as Enter does: the one student's name, not the empty window.
+    keys=Next pick_in "$work/utf8" "$work/page-down.png" || true
+    check "Page Down picks as Enter does" same_picture "$work/utf8.png" "$work/page-down.png"
+    # A folder of classes: 三年10班 comes second, after 三年2班, as a file manager sorts them.
+    classes=$work/年級
+    for c in 三年2班 三年10班 '四年 甲班'; do mkdir -p "$classes/$c" && cp "$work/utf8"/* "$_"; done
+    cp "$work/other/class.txt" "$classes/三年10班/"
+    printf '1\t王五\r\n' >"$classes/四年 甲班/class.txt"
+    choose='Down Return' keys='1 Return' pick_in "$work/empty" "$work/chosen.png" \
+        "$(winpath "$classes")" || true
+    check "the chooser's second class is 三年10班, and it opens that class" \
+        same_picture "$work/other.png" "$work/chosen.png"
+    escape() { open_program "$work/empty" '^Tombolix$' "$@" && press Escape && wait_for_exit 20 "$pid"; }
+    check "Esc in the chooser ends the program with status 0" escape "$(winpath "$classes")"
 else
     check "one-student classes pick" false
 fi
+# Remember=1: each random pick goes to turns.txt, oldest first, and stays there across runs.
+class=$work/remember before=$(prefix_state)
+mkdir "$class" && cp "$app/examples/utf8"/* "$class" && printf 'Remember=1\r\n' >>"$class/rand.ini"
+turns() { grep -o '^[0-9]\+' "$class/turns.txt" 2>/dev/null; }
+turns_kept() { [[ $1 =~ ^[0-9]+$ && $2 =~ ^$1$'\n'([0-9]+)$ && ${BASH_REMATCH[1]} != "$1" ]]; }
+pick_in "$class" "$work/remember-1.png"; first=$(turns)
+pick_in "$class" "$work/remember-2.png"; second=$(turns)
+echo "      turns.txt after one run: ${first//$'\n'/ }; after two: ${second//$'\n'/ }"
+check "Remember=1: a second run's pick follows the first run's in turns.txt" \
+    turns_kept "$first" "$second"
+# A lock or a temporary file left behind would stop the next run or litter the class folder.
+check "Remember=1 writes turns.txt beside rand.ini, and turns.lock only while running" \
+    same_text "$(printf '%s\n' class.txt rand.ini turns.lock turns.txt - class.txt rand.ini \
+    turns.txt "$before")" "$(cat "$work/files-during"; echo -; ls -A "$class"; prefix_state)"
 
 # 3. The installer.
 msi_round_trip()
@@ -253,7 +270,6 @@ msi_round_trip()
 }
 check "MSI installs silently, its shortcut opens the window, it uninstalls without a trace" \
     msi_round_trip
-
 # An installer of the next build number must replace this one, not sit beside it. Windows keeps
 # each installed product's name and version in its uninstall entry and in the installer's books.
 installed_versions()
