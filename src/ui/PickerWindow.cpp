@@ -201,7 +201,6 @@ void PickerWindow::setTimerEnabled(TimerId id, bool enabled)
 
 void PickerWindow::focusChosenNumberField()
 {
-    activateWindow();
     m_chosenNumberField->setFocus();
 }
 

@@ -36,8 +36,11 @@ Program::Program(MessageBoxErrorDialog::Quit quit)
     QObject::connect(&window, &PickerWindow::pictureScaleChanged, classList, [this] {
         classList->follow(window.pictureScale(), window.isFullScreenView());
     });
-    QObject::connect(classList, &ClassListWindow::closed, &window,
-                     [this] { window.focusChosenNumberField(); });
+    // The list had the keyboard: the window takes it back for the digits typed next.
+    QObject::connect(classList, &ClassListWindow::closed, &window, [this] {
+        window.activateWindow();
+        window.focusChosenNumberField();
+    });
     // Zoom and full screen work from the list too; the keys that pick stay the list's own.
     classList->setWindowKey([this](QKeyCombination key, bool autoRepeat) {
         return window.zoomController().handleKey(key, autoRepeat);

@@ -137,10 +137,15 @@ void TestWindowMenu::itemDoesWhatItsKeyDoes()
     cleanup();
     init();
     rightClick(m_program->find("headingLabel"));
-    m_program->window.findChild<QAction *>(item)->trigger();
+    // As a click does it: the menu closes, then its item acts.
     menu()->hide();
+    m_program->window.findChild<QAction *>(item)->trigger();
     QCOMPARE(this->effects(), effects);
-    QTRY_VERIFY(m_field->hasFocus());
+    // The class list takes the keyboard itself; everything else leaves it with the digits.
+    if (item == u"classListItem"_s)
+        QTRY_VERIFY(m_program->classList->isActiveWindow());
+    else
+        QTRY_VERIFY(m_field->hasFocus());
 }
 
 void TestWindowMenu::keyboardWorksTheMenu()
