@@ -166,6 +166,6 @@ void ClassOpener::reopen(const QString &folder)
     // Hidden, not closed: closing the last window would end the program.
     m_program->window.hide();
     m_retired.push_back(std::exchange(m_program, std::move(fresh)));
-    QMetaObject::invokeMethod(
-        this, [this] { m_retired.clear(); }, Qt::QueuedConnection);
+    const auto retire = [this] { m_retired.clear(); };
+    QMetaObject::invokeMethod(this, retire, Qt::QueuedConnection);
 }
