@@ -6,9 +6,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
-
-as_root=() cache=${TOMBOLIX_CACHE:-/var/cache/tombolix}
-((EUID == 0)) || as_root=(sudo) cache=${TOMBOLIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tombolix}
+source scripts/debian-source.sh
 
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 # The host Qt supplies moc, rcc and uic; the cross-built one must be the same version.
@@ -33,26 +31,9 @@ prefix=$cache/qt-$qt_version-win64-$key
 
 [[ ! -f $prefix/.complete ]] || { echo "build-qt-windows: reusing $prefix" >&2; echo "$prefix"; exit 0; }
 
-# apt-get source needs a deb-src entry for this release; Debian's images ship only binary ones.
-sources=/etc/apt/sources.list.d/tombolix-deb-src.sources
-suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-if ! apt-get indextargets --format '$(TARGET_OF) $(CODENAME)' 2>/dev/null | grep -qx "deb-src $suite"; then
-    echo "build-qt-windows: adding $sources for $suite" >&2
-    # The installed qtbase may come from a point release or a security update.
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
-        "Suites: $suite $suite-updates" 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
-        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' "Suites: $suite-security" \
-        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
-        | "${as_root[@]}" tee "$sources" >/dev/null
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update >&2
-fi
-
 work=$cache/work-$key
-rm -rf "$work" && mkdir -p "$work/build" && cd "$work"
-echo "build-qt-windows: fetching the qtbase $qt_version source into $work" >&2
-apt-get source --only-source "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
-src=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
+rm -rf "$work" && mkdir -p "$work/build"
+src=$(unpack_source qt6-base "$(dpkg-query -W -f='${Version}' qt6-base-dev)" "$work")
 
 echo "build-qt-windows: configuring (options key $key)" >&2
 cd "$work/build"

@@ -41,9 +41,11 @@ version=$(sed -n 's/^project(Tombolix VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLi
 check "Package: $(field Package) is tombolix" test "$(field Package)" = tombolix
 check "Version: $(field Version) is the project's $version" \
     starts_with "$(field Version)" "$version-"
-# libqt6widgets6 and libc6 only appear when dpkg-shlibdeps has read the program.
+# libqt6widgets6, libc6 and zlib1g only appear when dpkg-shlibdeps has read the program.
 check "Depends: $(field Depends) has the shared libraries and the platform plugins" \
-    contains "$(field Depends)" libqt6widgets6 libc6 qt6-qpa-plugins
+    contains "$(field Depends)" libqt6widgets6 libc6 zlib1g qt6-qpa-plugins
+# Each Debian release has a libzip package of its own; the static one keeps the .deb on all.
+check "Depends names no libzip package" eval '[[ $(field Depends) != *libzip* ]]'
 check "Recommends: $(field Recommends) has the Chinese fonts" \
     contains "$(field Recommends)" fonts-arphic-ukai fonts-arphic-uming
 

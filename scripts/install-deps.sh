@@ -17,7 +17,9 @@ packages=(
     xvfb xauth           # xvfb-run, for starting the window without a display
     fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
     pkgconf libxcb-damage0-dev # scripts/bench.sh: the first-paint probe (and xdotool below)
-    dpkg-dev file        # cpack: dpkg-shlibdeps reads the program's libraries, finding it with file
+    dpkg-dev file        # cpack: dpkg-shlibdeps reads the program's libraries, finding it with file;
+                         # apt-get source unpacks libzip's source with dpkg-source
+    zlib1g-dev           # scripts/build-libzip.sh: the static libzip inflates with the system's zlib
     lintian appstream desktop-file-utils man-db libx11-dev xdotool # scripts/check-package.sh
     "$@"
 )

@@ -10,6 +10,7 @@ out=$PWD/build-win
 # Beyond what the Linux build needs, which scripts/install-deps.sh installs too.
 bash scripts/install-deps.sh \
     g++-mingw-w64-x86-64-posix mingw-w64-tools `# the cross compiler, windres and objdump` \
+    libz-mingw-w64-dev `# zlib for Windows, which libzip's DLL loads` \
     wixl `# the installer` \
     wine64 imagemagick locales `# scripts/wine-test.sh`
 
