@@ -53,19 +53,18 @@ void appendParagraph(QXmlStreamReader &xml, QString &text)
     while (depth > 0 && !xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::Characters:
-            text += xml.text();
+            appendCellText(text, xml.text());
             break;
         case QXmlStreamReader::StartElement:
             if (xml.name() == u"s") {
-                text += QString(qMin<qint64>(repeatCount(xml, textNamespace, QLatin1String("c")),
-                                             1000),
-                                u' ');
+                const qint64 spaces = repeatCount(xml, textNamespace, QLatin1String("c"));
+                appendCellText(text, QString(qMin<qint64>(spaces, 1000), u' '));
                 xml.skipCurrentElement();
             } else if (xml.name() == u"tab") {
-                text += u'\t';
+                appendCellText(text, u"\t");
                 xml.skipCurrentElement();
             } else if (xml.name() == u"line-break") {
-                text += u'\n';
+                appendCellText(text, u"\n");
                 xml.skipCurrentElement();
             } else if (xml.name() == u"annotation" || xml.name() == u"note") {
                 xml.skipCurrentElement();
@@ -96,7 +95,7 @@ Cell readCell(QXmlStreamReader &xml)
             continue;
         }
         if (!std::exchange(firstParagraph, false))
-            cell.text += u'\n';
+            appendCellText(cell.text, u"\n");
         appendParagraph(xml, cell.text);
     }
     return cell;

@@ -14,6 +14,13 @@
 // (1 and 1.0 alike) or typed as text; nothing for a heading, a fraction or an empty cell.
 std::optional<qint32> wholeNumber(QStringView text);
 
+// Appends text, up to the most a cell can hold in Excel: a longer one is no name, and keeping
+// it whole would double what a huge text costs the reader.
+void appendCellText(QString &cellText, QStringView more);
+
+// Appends the text of the current element, up to its end, as appendCellText does.
+void appendElementText(QXmlStreamReader &xml, QString &cellText);
+
 // Counts the rows that hold something in column A, against the largest class there can be.
 void countFilledRow(qsizetype &filledRows);
 

@@ -82,6 +82,31 @@ std::optional<qint32> wholeNumber(QStringView text)
     return qint32(number);
 }
 
+void appendCellText(QString &cellText, QStringView more)
+{
+    constexpr qsizetype maxCellChars = 32767;
+    cellText += more.left(qMax<qsizetype>(0, maxCellChars - cellText.size()));
+}
+
+void appendElementText(QXmlStreamReader &xml, QString &cellText)
+{
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            appendCellText(cellText, xml.text());
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 void countFilledRow(qsizetype &filledRows)
 {
     if (++filledRows > WorkbookLimits::maxLines)

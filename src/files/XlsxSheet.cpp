@@ -121,7 +121,7 @@ QString richText(QXmlStreamReader &xml)
             if (xml.name() == u"rPh")
                 xml.skipCurrentElement();
             else if (xml.name() == u"t")
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                appendElementText(xml, text);
             else
                 ++depth;
             break;
@@ -151,7 +151,7 @@ Cell readCell(QXmlStreamReader &xml)
     QString value;
     while (xml.readNextStartElement()) {
         if (xml.name() == u"v")
-            value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            appendElementText(xml, value);
         else if (xml.name() == u"is")
             value = richText(xml);
         else

@@ -24,8 +24,8 @@ private slots:
     void readsSettingsFile();
     void reportsMissingFile_data();
     void reportsMissingFile();
-    void readsRememberLine_data();
-    void readsRememberLine();
+    void readsOptionLines_data();
+    void readsOptionLines();
 
 private:
     QTemporaryDir m_dir;
@@ -140,35 +140,43 @@ void TestSettings::reportsMissingFile()
     QVERIFY(!readSettings(path).has_value());
 }
 
-void TestSettings::readsRememberLine_data()
+void TestSettings::readsOptionLines_data()
 {
     QTest::addColumn<QByteArray>("tail"); // the lines after File and MaxClassNo
     QTest::addColumn<bool>("remember");
+    QTest::addColumn<QString>("sheet");
     QTest::addColumn<std::optional<Failure>>("failure");
 
     const std::optional<Failure> none;
     const auto failing = [](Failure kind) { return std::optional(kind); };
-    QTest::newRow("no third line: today's behaviour") << QByteArray() << false << none;
-    QTest::newRow("Remember=1") << QByteArray("Remember=1\r\n") << true << none;
-    QTest::newRow("key in any letter case") << QByteArray("rEMEMBER=1") << true << none;
-    QTest::newRow("Remember=0") << QByteArray("Remember=0\r\n") << false << none;
+    QTest::newRow("no third line: today's behaviour") << QByteArray() << false << QString() << none;
+    QTest::newRow("Remember=1") << QByteArray("Remember=1\r\n") << true << QString() << none;
+    QTest::newRow("key in any letter case")
+        << QByteArray("rEMEMBER=1") << true << QString() << none;
+    QTest::newRow("Remember=0") << QByteArray("Remember=0\r\n") << false << QString() << none;
     QTest::newRow("after blank and other lines")
-        << QByteArray("\r\n; my class\r\nColour=red\r\nRemember=1\r\n") << true << none;
+        << QByteArray("\r\n; my class\r\nColour=red\r\nRemember=1\r\n") << true << QString()
+        << none;
     QTest::newRow("the first Remember line counts")
-        << QByteArray("Remember=0\r\nRemember=1\r\n") << false << none;
+        << QByteArray("Remember=0\r\nRemember=1\r\n") << false << QString() << none;
     QTest::newRow("unreadable tail still starts as before")
         << QByteArray(TextLineReader::maxLineBytes + 1, 'x') + "\r\nRemember=1\r\n"
-        << false << none;
+        << false << QString() << none;
     QTest::newRow("Remember=yes is a settings error, not a silent no")
-        << QByteArray("Remember=yes\r\n") << false << failing(Failure::NotANumber);
+        << QByteArray("Remember=yes\r\n") << false << QString() << failing(Failure::NotANumber);
     QTest::newRow("Remember without a value")
-        << QByteArray("Remember\r\n") << false << failing(Failure::IndexOutOfRange);
+        << QByteArray("Remember\r\n") << false << QString() << failing(Failure::IndexOutOfRange);
+    QTest::newRow("a sheet's name keeps its blanks and equals signs")
+        << QByteArray("Sheet= 乙 = 2\r\n") << false << u" 乙 = 2"_s << none;
+    QTest::newRow("Sheet and Remember in either order")
+        << QByteArray("Sheet=名單\r\nRemember=1\r\nSheet=other\r\n") << true << u"名單"_s << none;
 }
 
-void TestSettings::readsRememberLine()
+void TestSettings::readsOptionLines()
 {
     QFETCH(QByteArray, tail);
     QFETCH(bool, remember);
+    QFETCH(QString, sheet);
     QFETCH(std::optional<Failure>, failure);
 
     const QString path = writeFile(m_dir, u"rand.ini"_s, "File=a.txt\r\nMaxClassNo=40\r\n" + tail);
@@ -177,6 +185,7 @@ void TestSettings::readsRememberLine()
     if (failure)
         return;
     QCOMPARE(settings->remember, remember);
+    QCOMPARE(settings->sheet, sheet);
     QCOMPARE(settings->classSize.value(), 40);
 }
 

@@ -27,6 +27,15 @@ inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QB
     return path;
 }
 
+// The whole content of a file, to tell that the program left it as it was.
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read test file %s", qPrintable(path));
+    return file.readAll();
+}
+
 // Text as a spreadsheet saves "Unicode text": UTF-16 with a byte-order mark.
 inline QByteArray utf16WithBom(const QString &text, QStringConverter::Encoding encoding)
 {
