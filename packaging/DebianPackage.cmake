@@ -14,7 +14,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "until every number in the class has had its turn."
   ""
   "The class size and the roster come from rand.ini and a tab-separated text"
-  "file in UTF-8, UTF-16 or Big5, as a spreadsheet saves it.")
+  "file in UTF-8, UTF-16 or Big5, as a spreadsheet saves it, or the workbook"
+  "itself (.xlsx, .xlsm or .ods).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Independent of the umask of whoever builds the package.
