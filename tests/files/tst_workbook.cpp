@@ -233,6 +233,11 @@ void TestWorkbook::lookupAsInATextRoster()
     QCOMPARE(failureOf([&] { studentName(path, 5); }), Failure::ReadPastEnd);
     QCOMPARE(rosterNames(path, 5), (QStringList{u"一"_s, {}, {}, {}, {}}));
     QVERIFY_THROWS_EXCEPTION(WorkbookError, studentName(path, 1, u"no such sheet"_s));
+
+    // An .xls is refused only when it is an old binary workbook; exported text stays text.
+    const QString oldBinary = write(u"old.XLS"_s, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 binary");
+    QVERIFY_THROWS_EXCEPTION(WorkbookError, studentName(oldBinary, 1));
+    QCOMPARE(studentName(write(u"export.xls"_s, "1\t一\r\n"), 1), u"一"_s);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbook)
