@@ -17,6 +17,7 @@ packages=(
     xvfb xauth           # xvfb-run, for starting the window without a display
     fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core # Chinese names and the captions
     pkgconf libxcb-damage0-dev # scripts/bench.sh: the first-paint probe (and xdotool below)
+    libzip-dev zipcmp zipmerge ziptool # workbook rosters (libzip-dev's CMake package names the tools)
     dpkg-dev file        # cpack: dpkg-shlibdeps reads the program's libraries, finding it with file
     lintian appstream desktop-file-utils man-db libx11-dev xdotool # scripts/check-package.sh
     "$@"

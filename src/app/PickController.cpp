@@ -2,6 +2,7 @@
 
 #include "files/Paths.h"
 #include "files/Roster.h"
+#include "files/Workbook.h"
 #include "pick/NumberKeys.h"
 #include "pick/ReportNames.h"
 #include "pick/Texts.h"
@@ -16,11 +17,13 @@ namespace {
 
 // The roster's names for the list and the turns file, which show numbers alone rather than fail
 // when the roster cannot be read.
-QStringList namesOrNone(const QString &rosterPath, Int16 classSize)
+QStringList namesOrNone(const PickState &state)
 {
     try {
-        return rosterNames(rosterPath, classSize.value());
+        return rosterNames(state.rosterPath, state.classSize.value(), state.rosterSheet);
     } catch (const RuntimeError &) {
+        return {};
+    } catch (const FileProblem &) {
         return {};
     }
 }
@@ -68,12 +71,22 @@ void PickController::load(const QString &settingsPath)
         if (!settings)
             reportError(u"找不到設定檔 "_s + settingsFileName());
         m_state.rosterPath = settings->rosterPath;
+        m_state.rosterSheet = settings->sheet;
         m_state.classSize = settings->classSize;
         if (!fileExists(m_state.rosterPath))
             reportError(u"找不到人名檔 "_s + m_state.rosterPath);
         // A negative class size would overflow at the first pick: refuse it here too.
         if (m_state.classSize <= 0)
             reportError(u"設定錯誤！未設定最大號數！"_s);
+        // A text roster fails line by line at a pick; a workbook that cannot be read at all is
+        // better refused before the class starts.
+        if (isWorkbookPath(m_state.rosterPath)) {
+            try {
+                readWorkbook(m_state.rosterPath, m_state.rosterSheet);
+            } catch (const WorkbookError &error) {
+                reportError(error.message());
+            }
+        }
         m_state.currentNumber = 0;
         m_state.history = {};
         if (settings->remember)
@@ -130,7 +143,7 @@ void PickController::saveTurns()
         saved.absent = m_state.absent.values();
         std::sort(saved.absent.begin(), saved.absent.end());
     }
-    if (!m_turns->save(saved, namesOrNone(m_state.rosterPath, m_state.classSize)))
+    if (!m_turns->save(saved, namesOrNone(m_state)))
         reportError(u"無法儲存輪次檔 "_s + m_turns->filePath());
 }
 
@@ -193,7 +206,7 @@ void PickController::creditDoubleClicked()
 
 QList<ClassListEntry> PickController::classList() const
 {
-    const QStringList names = namesOrNone(m_state.rosterPath, m_state.classSize);
+    const QStringList names = namesOrNone(m_state);
     QList<ClassListEntry> entries;
     for (int number = 1; number <= m_state.classSize.value(); ++number)
         entries.append(

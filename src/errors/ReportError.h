@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileProblem.h"
 #include "RuntimeError.h"
 
 #include <QString>
@@ -45,7 +46,8 @@ QString errorDialogText(const QString &message);
 // "number: description(Sub Name)" for a run-time failure caught by a procedure's handler.
 QString reportLine(const RuntimeError &error, QStringView suffix);
 
-// Runs body under a procedure's handler: a run-time failure becomes a report with suffix.
+// Runs body under a procedure's handler: a run-time failure, or a file that cannot be used,
+// becomes a report with suffix.
 template<typename Body>
 decltype(auto) runHandled(ErrorReporter &reporter, QStringView suffix, Body &&body)
 {
@@ -53,5 +55,7 @@ decltype(auto) runHandled(ErrorReporter &reporter, QStringView suffix, Body &&bo
         return body();
     } catch (const RuntimeError &error) {
         reporter.reportError(reportLine(error, suffix));
+    } catch (const FileProblem &problem) {
+        reporter.reportError(problem.message() + suffix.toString());
     }
 }

@@ -47,17 +47,26 @@ std::optional<ClassSettings> readSettings(const QString &path)
         settings.classSize = toSettingNumber(fieldAt(line2, 1));
 
     // Lines after the first two were never read before, so a file whose tail cannot be read
-    // still starts as it always did.
-    for (int i = 0; i < maxOptionLines; ++i) {
-        QStringList line;
+    // still starts as it always did. The first line of each key counts.
+    bool rememberSeen = false;
+    bool sheetSeen = false;
+    for (int i = 0; i < maxOptionLines && !(rememberSeen && sheetSeen); ++i) {
+        QString text;
         try {
-            line = splitFields(file.readLine(), u'=');
+            text = file.readLine();
         } catch (const RuntimeError &) {
             break;
         }
-        if (!line.isEmpty() && isKey(line, u"Remember")) {
+        const QStringList line = splitFields(text, u'=');
+        if (line.isEmpty())
+            continue;
+        if (!rememberSeen && isKey(line, u"Remember")) {
             settings.remember = toSettingNumber(fieldAt(line, 1)) != 0;
-            break;
+            rememberSeen = true;
+        } else if (!sheetSeen && isKey(line, u"Sheet") && line.size() > 1) {
+            // A sheet's name may hold "=" and blanks: all after the first "=" is the name.
+            settings.sheet = text.mid(text.indexOf(u'=') + 1);
+            sheetSeen = true;
         }
     }
     return settings;

@@ -20,9 +20,11 @@ struct ClassSettings
     Int16 classSize;
     // Keep the round's turns and the day's absent marks in the class folder between runs.
     bool remember = false;
+    // The sheet of a workbook roster; empty for its first.
+    QString sheet;
 };
 
 // Reads the roster path and the class size from the first two lines of the settings file at
-// path, and a Remember line from the lines after them; nothing when there is no such file.
+// path, and Remember and Sheet lines from the lines after them; nothing when there is no such file.
 // Read failures of the first two lines throw RuntimeError.
 std::optional<ClassSettings> readSettings(const QString &path);

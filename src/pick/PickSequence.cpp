@@ -142,6 +142,7 @@ void PickSequence::slideTick()
 
 QString PickSequence::studentName()
 {
-    return runHandled(m_reporter, reportName(Procedure::StudentName),
-                      [this] { return ::studentName(m_state.rosterPath, m_state.currentNumber); });
+    return runHandled(m_reporter, reportName(Procedure::StudentName), [this] {
+        return ::studentName(m_state.rosterPath, m_state.currentNumber, m_state.rosterSheet);
+    });
 }

@@ -9,4 +9,5 @@ struct PickState : DrawState
 {
     bool blackBackground = false;
     QString rosterPath;
+    QString rosterSheet; // of a workbook roster; empty for its first
 };
