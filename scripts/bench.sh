@@ -242,7 +242,7 @@ for name in "${bad[@]}"; do
     met=$(verdict "${more% MB}" 100) shown=-
     [[ -z ${rss[bad-$name]} ]] || shown=$(mib "${rss[bad-$name]}")
     [[ ${size[bad-$name]} != "${size[workbook]}" ]] || met="NO (no dialog)"
-    row "peak RSS, $name" "$shown" "$(mib "${rss[workbook]}")" "${more:--}" "<=+100 MB" "$met"
+    row "peak RSS, $name" "$shown" "$(mib "${rss[workbook]}")" "${more:--}" "<=100MB" "$met"
 done
 echo
 echo "start-up: ${count[tombolix]}, ${count[bare]}, ${count[label]}, ${count[remember]} and ${count[chooser]} good runs of tombolix, the bare window, the window with a label, the remembered class and the chooser; pick timing: $picks picks each;" \
