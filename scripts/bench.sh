@@ -230,6 +230,8 @@ row "wake-ups in 10 s idle after a pick" "$idle_switches" "-" "-" "<=1" "$idle_m
 row "draw engine, per pick (99 class)" "$(field median_ns_per_pick <"$work/draw.txt") ns" "-" \
     "-" "-" "-"
 paint_row "start-up, workbook class" workbook tombolix 1.15
+row "  processor time, workbook class" "${cpu[workbook]} ms" "${cpu[tombolix]} ms" \
+    "$(ratio "${cpu[workbook]}" "${cpu[tombolix]}")" "-" "-"
 lookup=$(field workbook_median_ms <"$work/workbook-pick.txt")
 text_lookup=$(field text_median_ms <"$work/workbook-pick.txt")
 row "name lookup, 40-student workbook" "$lookup ms" "$text_lookup ms" \
