@@ -55,6 +55,8 @@ private slots:
     void xlsxLines();
     void odsLines_data();
     void odsLines();
+    void writtenBySpreadsheets_data();
+    void writtenBySpreadsheets();
     void refusedWorkbooks_data();
     void refusedWorkbooks();
     void lookupAsInATextRoster();
@@ -155,6 +157,39 @@ void TestWorkbook::odsLines()
     QFETCH(QString, lines);
 
     QCOMPARE(outcomeOf(write(u"class.ods"_s, zipOf(odsMembers(tables))), sheet), lines);
+}
+
+void TestWorkbook::writtenBySpreadsheets_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("outcome");
+
+    // A heading, an empty row, a number typed as text, two formulas and a name in two runs.
+    const QString firstSheet
+        = u"1=王小明 2=李大華 3=陳美玲 4=林志強 5=張雅婷 6=黃建國 7=吳淑芬 8=周杰倫"_s;
+    for (const QString &file : {u"class.xlsx"_s, u"class.ods"_s}) {
+        const QByteArray name = file.toUtf8();
+        QTest::addRow("%s, first sheet", name.constData()) << file << QString() << firstSheet;
+        QTest::addRow("%s, sheet by name", name.constData())
+            << file << u"二年三班"_s << u"1=Alice 2=Bob 3=Carol"_s;
+    }
+    QTest::newRow("Excel's encryption")
+        << u"encrypted.xlsx"_s << QString() << fault(WorkbookFault::Encrypted);
+    QTest::newRow("OpenDocument's encryption")
+        << u"encrypted.ods"_s << QString() << fault(WorkbookFault::Encrypted);
+    QTest::newRow("Excel 97 under an .xlsx name")
+        << u"old.xlsx"_s << QString() << fault(WorkbookFault::NotAWorkbook);
+}
+
+void TestWorkbook::writtenBySpreadsheets()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, sheet);
+    QFETCH(QString, outcome);
+
+    QCOMPARE(outcomeOf(QStringLiteral(QT_TESTCASE_SOURCEDIR "/files/workbooks/") + file, sheet),
+             outcome);
 }
 
 void TestWorkbook::refusedWorkbooks_data()
