@@ -94,21 +94,9 @@ void appendCellText(QString &cellText, QStringView more)
 
 void appendElementText(QXmlStreamReader &xml, QString &cellText)
 {
-    for (int depth = 1; depth > 0 && !xml.atEnd();) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::Characters:
-            appendCellText(cellText, xml.text());
-            break;
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
-    }
+    const auto readThroughChild = [] { return false; };
+    const auto takeText = [&](QStringView text) { appendCellText(cellText, text); };
+    readThrough(xml, readThroughChild, takeText);
 }
 
 void countFilledRow(qsizetype &filledRows)
