@@ -21,11 +21,13 @@
 }
 
 // Writes one input as the whole content of a file. Every input reuses the same path, so the
-// run spends its time in the reader rather than in creating files.
-inline QString writeInput(const std::uint8_t *data, std::size_t size)
+// run spends its time in the reader rather than in creating files. The name matters to readers
+// that go by the extension.
+inline QString writeInput(const std::uint8_t *data, std::size_t size,
+                          const QString &name = QStringLiteral("input.txt"))
 {
     static const QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("input.txt"));
+    const QString path = dir.filePath(name);
     QFile file(path);
     const auto length = qint64(size);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)

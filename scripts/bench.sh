@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release into build-bench/, runs them and prints one table: start-up
 # against a bare Qt window, pick timing against the nominal ticks (idle and beside two busy
-# processes), wake-ups after a pick, and the draw engine; with the machine's load, as it is shared.
+# processes), wake-ups after a pick, the draw engine, a workbook roster at a pick, and peak memory
+# on bad workbooks; with the machine's load, as it is shared.
 # Environment: BENCH_BUILD (build folder), BENCH_STARTUP_RUNS (10), BENCH_PICKS (20).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -36,7 +37,8 @@ say "Build (Release) in $build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOMBOLIX_BENCH=ON >"$work/configure.log" \
     || { cat "$work/configure.log"; exit 1; }
 cmake --build "$build" --parallel "$(nproc)" \
-    --target tombolix bare_window first_paint bench_pick_timing bench_draw_engine
+    --target tombolix bare_window first_paint bench_pick_timing bench_draw_engine \
+    bench_workbook_pick bench_bad_workbooks
 
 tombolix=$build/src/tombolix
 bare=$build/bench/bare_window
@@ -49,6 +51,11 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 say "Draw engine: GetRand + CheckRepeat over whole cycles of a 99-student class"
 timeout 120 "$build/bench/bench_draw_engine" | tee "$work/draw.txt"
+
+workbook_dir=$root/examples/workbook
+say "Workbook roster: the name of number 40, 200 lookups, against the same class as text"
+timeout 120 "$build/bench/bench_workbook_pick" "$workbook_dir/class.xlsx" "$class_dir/class.txt" \
+    40 | tee "$work/workbook-pick.txt"
 
 say "Start-up under Xvfb: $startup_runs runs each, in turn, after one warm-up each"
 # One server for every run. A plain black root lets the probe tell the program's first frame
@@ -66,9 +73,10 @@ remember=$work/remember classes=$work/classes
 mkdir "$remember" && cp "$class_dir"/* "$remember" && printf 'Remember=1\r\n' >>"$remember/rand.ini"
 { echo 'Tombolix turns: picked this round'; head -n 30 "$class_dir/class.txt"; } >"$remember/turns.txt"
 for n in $(seq 12); do mkdir -p "$classes/三年${n}班" && cp "$class_dir"/* "$classes/三年${n}班"; done
-programs=(tombolix bare label remember chooser)
+programs=(tombolix bare label remember chooser workbook)
 declare -A command=([tombolix]="$tombolix" [bare]="$bare" [label]="$bare --label"
-    [remember]="$tombolix $remember" [chooser]="$tombolix $classes")
+    [remember]="$tombolix $remember" [chooser]="$tombolix $classes"
+    [workbook]="$tombolix $workbook_dir")
 for name in "${programs[@]}"; do
     # shellcheck disable=SC2086 # the command is a program and its arguments
     startup "$name" ${command[$name]} >/dev/null || true
@@ -82,13 +90,39 @@ for run in $(seq "$startup_runs"); do
         printf 'run %2d %-8s %s\n' "$run" "$name" "$(startup "$name" ${command[$name]} || true)"
     done
 done
-declare -A paint rss cpu count
+declare -A paint rss cpu count size
 for name in "${programs[@]}"; do
     count[$name]=$(wc -l <"$work/startup-$name.txt")
     ((count[$name] > 0)) || { echo "no start-up of $name succeeded" >&2; cat "$work/startup-stderr.log" >&2; exit 1; }
     paint[$name]=$(field first_paint_ms <"$work/startup-$name.txt" | median)
     rss[$name]=$(field max_rss_kb <"$work/startup-$name.txt" | median)
     cpu[$name]=$(field cpu_ms <"$work/startup-$name.txt" | median)
+    size[$name]=$(field size <"$work/startup-$name.txt" | head -n 1)
+done
+
+say "Start-up on bad workbooks: peak memory up to the error dialog, 3 runs each"
+# Each is a class folder of its own; the bombs and the long sheet are made here, being large.
+timeout 120 "$build/bench/bench_bad_workbooks" "$work"
+book=$workbook_dir/class.xlsx
+head -c "$(($(stat -c %s "$book") / 2))" "$book" >"$work/truncated.xlsx"
+bad=(encrypted.xlsx encrypted.ods old.xlsx truncated.xlsx blanks-bomb.xlsx name-bomb.xlsx
+    rows-40000.xlsx no-such-sheet)
+for name in "${bad[@]}"; do
+    file=$work/$name extra=''
+    case $name in
+    encrypted.* | old.xlsx) file=$root/tests/files/workbooks/$name ;;
+    no-such-sheet) file=$book extra=$'Sheet=沒有這張表\r\n' ;;
+    esac
+    mkdir "$work/bad-$name" && cp "$file" "$work/bad-$name/"
+    printf 'File=%s\r\nMaxClassNo=40\r\n%s' "${file##*/}" "$extra" >"$work/bad-$name/rand.ini"
+    for run in 1 2 3; do
+        printf 'run %d %-16s %s\n' "$run" "$name" \
+            "$(startup "bad-$name" "$tombolix" "$work/bad-$name" || true)"
+    done
+done
+for name in "${bad[@]}"; do
+    rss[bad-$name]=$(field max_rss_kb <"$work/startup-bad-$name.txt" | median || true)
+    size[bad-$name]=$(field size <"$work/startup-bad-$name.txt" | head -n 1)
 done
 load_startup=$(load)
 
@@ -195,7 +229,26 @@ row "pick time, median, 2 busy procs" "$(field median_ms <"$work/pick-busy.txt")
 row "wake-ups in 10 s idle after a pick" "$idle_switches" "-" "-" "<=1" "$idle_met"
 row "draw engine, per pick (99 class)" "$(field median_ns_per_pick <"$work/draw.txt") ns" "-" \
     "-" "-" "-"
+paint_row "start-up, workbook class" workbook tombolix 1.15
+row "  processor time, workbook class" "${cpu[workbook]} ms" "${cpu[tombolix]} ms" \
+    "$(ratio "${cpu[workbook]}" "${cpu[tombolix]}")" "-" "-"
+lookup=$(field workbook_median_ms <"$work/workbook-pick.txt")
+text_lookup=$(field text_median_ms <"$work/workbook-pick.txt")
+row "name lookup, 40-student workbook" "$lookup ms" "$text_lookup ms" \
+    "$(ratio "$lookup" "$text_lookup")" "<=10 ms" "$(verdict "$lookup" 10)"
+# Peak memory on each bad workbook against the good one; the bad one must have shown a window
+# other than the main window (the error dialog).
+for name in "${bad[@]}"; do
+    more=$(awk -v b="${rss[bad-$name]}" -v g="${rss[workbook]}" \
+        'BEGIN { if (b != "") printf "%+.1f MB", (b - g) * 1024 / 1e6 }')
+    met=$(verdict "${more% MB}" 100) shown=-
+    [[ -z ${rss[bad-$name]} ]] || shown=$(mib "${rss[bad-$name]}")
+    [[ ${size[bad-$name]} != "${size[workbook]}" ]] || met="NO (no dialog)"
+    row "peak RSS, $name" "$shown" "$(mib "${rss[workbook]}")" "${more:--}" "<=100MB" "$met"
+done
 echo
 echo "start-up: ${count[tombolix]}, ${count[bare]}, ${count[label]}, ${count[remember]} and ${count[chooser]} good runs of tombolix, the bare window, the window with a label, the remembered class and the chooser; pick timing: $picks picks each;" \
     "draw: $(field redraws_per_pick <"$work/draw.txt") redraws per pick on average," \
-    "$(field last_pick_ns <"$work/draw.txt") ns for the last pick of a cycle"
+    "$(field last_pick_ns <"$work/draw.txt") ns for the last pick of a cycle;" \
+    "workbook: ${count[workbook]} good start-ups, 3 on each bad workbook, name lookups of at most" \
+    "$(field workbook_max_ms <"$work/workbook-pick.txt") ms"

@@ -70,6 +70,7 @@ expected=(
     share/lintian/overrides/tombolix
     share/doc/tombolix/{README.md,copyright,changelog.Debian.gz}
     share/doc/tombolix/examples/{utf8,big5}/{rand.ini,class.txt}
+    share/doc/tombolix/examples/workbook/{rand.ini,class.xlsx}
 )
 files=$(cd "$tmp/root" && find . -type f -printf '%P\n' | sort)
 check "the package holds exactly the ${#expected[@]} files of /usr it should" \

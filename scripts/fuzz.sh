@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the readers of the settings, roster and turns files: builds the libFuzzer targets of
+# Fuzzes the settings, roster, turns and workbook readers: builds the libFuzzer targets of
 # fuzz/ into build-fuzz/ and has ctest run them side by side for SECONDS each (default 300),
 # starting from the committed seeds alone. Prints what each did; exits non-zero on a finding.
 #   bash scripts/fuzz.sh [SECONDS]

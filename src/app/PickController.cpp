@@ -80,7 +80,7 @@ void PickController::load(const QString &settingsPath)
             reportError(u"設定錯誤！未設定最大號數！"_s);
         // A text roster fails line by line at a pick; a workbook that cannot be read at all is
         // better refused before the class starts.
-        if (isWorkbookPath(m_state.rosterPath)) {
+        if (isWorkbookRoster(m_state.rosterPath)) {
             try {
                 readWorkbook(m_state.rosterPath, m_state.rosterSheet);
             } catch (const WorkbookError &error) {

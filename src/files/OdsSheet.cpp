@@ -49,36 +49,22 @@ qint64 repeatCount(const QXmlStreamReader &xml, QLatin1String ns, QLatin1String 
 // The text of one paragraph, with its spaces, tabs and line breaks; notes are not shown.
 void appendParagraph(QXmlStreamReader &xml, QString &text)
 {
-    int depth = 1;
-    while (depth > 0 && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::Characters:
-            appendCellText(text, xml.text());
-            break;
-        case QXmlStreamReader::StartElement:
-            if (xml.name() == u"s") {
-                const qint64 spaces = repeatCount(xml, textNamespace, QLatin1String("c"));
-                appendCellText(text, QString(qMin<qint64>(spaces, 1000), u' '));
-                xml.skipCurrentElement();
-            } else if (xml.name() == u"tab") {
-                appendCellText(text, u"\t");
-                xml.skipCurrentElement();
-            } else if (xml.name() == u"line-break") {
-                appendCellText(text, u"\n");
-                xml.skipCurrentElement();
-            } else if (xml.name() == u"annotation" || xml.name() == u"note") {
-                xml.skipCurrentElement();
-            } else {
-                ++depth;
-            }
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
+    const auto takeChild = [&] {
+        if (xml.name() == u"s") {
+            const qint64 spaces = repeatCount(xml, textNamespace, QLatin1String("c"));
+            appendCellText(text, QString(qMin<qint64>(spaces, 1000), u' '));
+        } else if (xml.name() == u"tab") {
+            appendCellText(text, u"\t");
+        } else if (xml.name() == u"line-break") {
+            appendCellText(text, u"\n");
+        } else if (xml.name() != u"annotation" && xml.name() != u"note") {
+            return false; // a span or a link: its text is the paragraph's
         }
-    }
+        xml.skipCurrentElement();
+        return true;
+    };
+    const auto takeText = [&](QStringView more) { appendCellText(text, more); };
+    readThrough(xml, takeChild, takeText);
 }
 
 Cell readCell(QXmlStreamReader &xml)

@@ -15,7 +15,7 @@ class RosterLines
 public:
     RosterLines(const QString &rosterPath, const QString &sheet)
     {
-        if (isWorkbookPath(rosterPath))
+        if (isWorkbookRoster(rosterPath))
             m_workbook = readWorkbook(rosterPath, sheet);
         else
             m_text.emplace(localPath(rosterPath));

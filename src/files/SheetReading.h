@@ -18,6 +18,30 @@ std::optional<qint32> wholeNumber(QStringView text);
 // it whole would double what a huge text costs the reader.
 void appendCellText(QString &cellText, QStringView more);
 
+// Reads to the end of the current element. Each child element's start goes to takeChild, which
+// either reads the child whole and returns true, or returns false to have it read through; text
+// goes to takeText.
+template<typename TakeChild, typename TakeText>
+void readThrough(QXmlStreamReader &xml, TakeChild &&takeChild, TakeText &&takeText)
+{
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            takeText(xml.text());
+            break;
+        case QXmlStreamReader::StartElement:
+            if (!takeChild())
+                ++depth;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 // Appends the text of the current element, up to its end, as appendCellText does.
 void appendElementText(QXmlStreamReader &xml, QString &cellText);
 

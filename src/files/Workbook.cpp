@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "SheetReading.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <cmath>
@@ -45,13 +46,16 @@ WorkbookError::WorkbookError(WorkbookFault fault, const QString &path, const QSt
 {
 }
 
-bool isWorkbookPath(const QString &path)
+bool isWorkbookRoster(const QString &path)
 {
     for (QStringView extension : {u".xlsx", u".xlsm", u".ods"}) {
         if (path.endsWith(extension, Qt::CaseInsensitive))
             return true;
     }
-    return false;
+    if (!path.endsWith(u".xls", Qt::CaseInsensitive))
+        return false;
+    QFile file(localPath(path));
+    return file.open(QIODevice::ReadOnly) && file.read(8) == compoundFileSignature();
 }
 
 QList<RosterLine> readWorkbook(const QString &path, const QString &sheet)
@@ -90,21 +94,9 @@ void appendCellText(QString &cellText, QStringView more)
 
 void appendElementText(QXmlStreamReader &xml, QString &cellText)
 {
-    for (int depth = 1; depth > 0 && !xml.atEnd();) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::Characters:
-            appendCellText(cellText, xml.text());
-            break;
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
-    }
+    const auto readThroughChild = [] { return false; };
+    const auto takeText = [&](QStringView text) { appendCellText(cellText, text); };
+    readThrough(xml, readThroughChild, takeText);
 }
 
 void countFilledRow(qsizetype &filledRows)

@@ -12,8 +12,10 @@ struct RosterLine
     QString name;
 };
 
-// True where the roster's extension says workbook: .xlsx, .xlsm or .ods, in any letter case.
-bool isWorkbookPath(const QString &path);
+// True where the roster is read as a workbook: an .xlsx, .xlsm or .ods in any letter case, or an
+// .xls that holds an old binary workbook, which is then refused with a message instead of read as
+// text. An .xls that holds text, as some school systems export, stays a text roster.
+bool isWorkbookRoster(const QString &path);
 
 // What keeps a broken or hostile workbook from taking the machine's memory and time.
 namespace WorkbookLimits {

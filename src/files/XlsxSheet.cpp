@@ -114,24 +114,18 @@ QString sheetPart(const ZipArchive &archive, const QString &workbook, const QStr
 QString richText(QXmlStreamReader &xml)
 {
     QString text;
-    int depth = 1; // inside the item itself
-    while (depth > 0 && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (xml.name() == u"rPh")
-                xml.skipCurrentElement();
-            else if (xml.name() == u"t")
-                appendElementText(xml, text);
-            else
-                ++depth;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
-    }
+    const auto takeChild = [&] {
+        if (xml.name() == u"rPh")
+            xml.skipCurrentElement();
+        else if (xml.name() == u"t")
+            appendElementText(xml, text);
+        else
+            return false;
+        return true;
+    };
+    // Only the t elements hold text; anything between them is layout.
+    const auto skipText = [](QStringView) {};
+    readThrough(xml, takeChild, skipText);
     return text;
 }
 

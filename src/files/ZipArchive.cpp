@@ -137,7 +137,7 @@ WorkbookFault ZipArchive::faultOfNonZip()
     // old binary ones, in a compound file.
     if (head.startsWith("PK\x03\x04"))
         return WorkbookFault::Damaged;
-    if (head != QByteArrayView("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
+    if (head != compoundFileSignature())
         return WorkbookFault::NotAWorkbook;
     static const QByteArray encryptedPackage
         = QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);

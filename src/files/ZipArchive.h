@@ -10,6 +10,13 @@
 struct zip;
 struct zip_file;
 
+// The first bytes of the compound file in which Office keeps its old binary workbooks and its
+// encrypted new ones.
+inline QByteArrayView compoundFileSignature()
+{
+    return QByteArrayView("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+}
+
 // Thrown inside the workbook reader; readWorkbook turns it into a WorkbookError with the path.
 struct WorkbookFaultFound
 {

@@ -55,6 +55,8 @@ private slots:
     void xlsxLines();
     void odsLines_data();
     void odsLines();
+    void writtenBySpreadsheets_data();
+    void writtenBySpreadsheets();
     void refusedWorkbooks_data();
     void refusedWorkbooks();
     void lookupAsInATextRoster();
@@ -157,6 +159,39 @@ void TestWorkbook::odsLines()
     QCOMPARE(outcomeOf(write(u"class.ods"_s, zipOf(odsMembers(tables))), sheet), lines);
 }
 
+void TestWorkbook::writtenBySpreadsheets_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("outcome");
+
+    // A heading, an empty row, a number typed as text, two formulas and a name in two runs.
+    const QString firstSheet
+        = u"1=王小明 2=李大華 3=陳美玲 4=林志強 5=張雅婷 6=黃建國 7=吳淑芬 8=周杰倫"_s;
+    for (const QString &file : {u"class.xlsx"_s, u"class.ods"_s}) {
+        const QByteArray name = file.toUtf8();
+        QTest::addRow("%s, first sheet", name.constData()) << file << QString() << firstSheet;
+        QTest::addRow("%s, sheet by name", name.constData())
+            << file << u"二年三班"_s << u"1=Alice 2=Bob 3=Carol"_s;
+    }
+    QTest::newRow("Excel's encryption")
+        << u"encrypted.xlsx"_s << QString() << fault(WorkbookFault::Encrypted);
+    QTest::newRow("OpenDocument's encryption")
+        << u"encrypted.ods"_s << QString() << fault(WorkbookFault::Encrypted);
+    QTest::newRow("Excel 97 under an .xlsx name")
+        << u"old.xlsx"_s << QString() << fault(WorkbookFault::NotAWorkbook);
+}
+
+void TestWorkbook::writtenBySpreadsheets()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, sheet);
+    QFETCH(QString, outcome);
+
+    QCOMPARE(outcomeOf(QStringLiteral(QT_TESTCASE_SOURCEDIR "/files/workbooks/") + file, sheet),
+             outcome);
+}
+
 void TestWorkbook::refusedWorkbooks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -233,6 +268,11 @@ void TestWorkbook::lookupAsInATextRoster()
     QCOMPARE(failureOf([&] { studentName(path, 5); }), Failure::ReadPastEnd);
     QCOMPARE(rosterNames(path, 5), (QStringList{u"一"_s, {}, {}, {}, {}}));
     QVERIFY_THROWS_EXCEPTION(WorkbookError, studentName(path, 1, u"no such sheet"_s));
+
+    // An .xls is refused only when it is an old binary workbook; exported text stays text.
+    const QString oldBinary = write(u"old.XLS"_s, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 binary");
+    QVERIFY_THROWS_EXCEPTION(WorkbookError, studentName(oldBinary, 1));
+    QCOMPARE(studentName(write(u"export.xls"_s, "1\t一\r\n"), 1), u"一"_s);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbook)

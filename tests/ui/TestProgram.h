@@ -6,12 +6,17 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // The program as main wires it, except that ending it is recorded instead of leaving the
 // event loop.
@@ -26,6 +31,37 @@ struct TestProgram : Program
     }
 
     QList<int> endRequests;
+};
+
+// A test of a class shown in an active window, with the controls a pick uses at hand.
+class ShownClassTest : public QObject
+{
+protected:
+    // Starts a class of these names and shows its window; false if either fails.
+    bool startShown(const QStringList &names)
+    {
+        m_folder = std::make_unique<ClassFolder>(names);
+        m_program = std::make_unique<TestProgram>();
+        if (!m_program->start(m_folder->settingsPath()))
+            return false;
+        m_field = m_program->find<QLineEdit>("chosenNumberField");
+        m_button = m_program->find<QPushButton>("pickButton");
+        m_program->window.show();
+        return QTest::qWaitForWindowActive(&m_program->window);
+    }
+
+    void stopShown()
+    {
+        m_program.reset();
+        m_folder.reset();
+    }
+
+    QString shown(const char *label) const { return m_program->find<QLabel>(label)->text(); }
+
+    std::unique_ptr<ClassFolder> m_folder;
+    std::unique_ptr<TestProgram> m_program;
+    QLineEdit *m_field = nullptr;
+    QPushButton *m_button = nullptr;
 };
 
 // Calls inspect with every modal dialog that comes up while it lives, then closes it.

@@ -22,7 +22,7 @@ enum class Press { EnterInField, EnterOnButton, MouseClick };
 
 } // namespace
 
-class TestPick : public QObject
+class TestPick : public ShownClassTest
 {
     Q_OBJECT
 
@@ -39,29 +39,16 @@ private slots:
 
 private:
     void finishPick();
-    QString shown(const char *label) const { return m_program->find<QLabel>(label)->text(); }
-
-    std::unique_ptr<ClassFolder> m_folder;
-    std::unique_ptr<TestProgram> m_program;
-    QLineEdit *m_field = nullptr;
-    QPushButton *m_button = nullptr;
 };
 
 void TestPick::init()
 {
-    m_folder = std::make_unique<ClassFolder>(names);
-    m_program = std::make_unique<TestProgram>();
-    QVERIFY(m_program->start(m_folder->settingsPath()));
-    m_field = m_program->find<QLineEdit>("chosenNumberField");
-    m_button = m_program->find<QPushButton>("pickButton");
-    m_program->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+    QVERIFY(startShown(names));
 }
 
 void TestPick::cleanup()
 {
-    m_program.reset();
-    m_folder.reset();
+    stopShown();
 }
 
 // Waits for the button to come back and checks the window as every pick leaves it.

@@ -18,7 +18,7 @@ constexpr int pickTimeoutMs = 10000;
 
 } // namespace
 
-class TestRemote : public QObject
+class TestRemote : public ShownClassTest
 {
     Q_OBJECT
 
@@ -28,31 +28,16 @@ private slots:
     void nextKeyPicks_data();
     void nextKeyPicks();
     void f5StartsTheShow();
-
-private:
-    QString shown(const char *label) const { return m_program->find<QLabel>(label)->text(); }
-
-    std::unique_ptr<ClassFolder> m_folder;
-    std::unique_ptr<TestProgram> m_program;
-    QLineEdit *m_field = nullptr;
-    QPushButton *m_button = nullptr;
 };
 
 void TestRemote::init()
 {
-    m_folder = std::make_unique<ClassFolder>(names);
-    m_program = std::make_unique<TestProgram>();
-    QVERIFY(m_program->start(m_folder->settingsPath()));
-    m_field = m_program->find<QLineEdit>("chosenNumberField");
-    m_button = m_program->find<QPushButton>("pickButton");
-    m_program->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+    QVERIFY(startShown(names));
 }
 
 void TestRemote::cleanup()
 {
-    m_program.reset();
-    m_folder.reset();
+    stopShown();
 }
 
 void TestRemote::nextKeyPicks_data()
