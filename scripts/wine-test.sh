@@ -230,28 +230,9 @@ if pick_in "$work/utf8" "$work/utf8.png" && pick_in "$work/big5" "$work/big5.png
 else
     check "one-student classes pick" false
 fi
-# workbook_class FOLDER: a class whose roster, class.xlsx, holds the UTF-8 example's names under
-# a heading row, each name an inline string.
-workbook_class()
-{
-    local parts=$work/xlsx ns=http://schemas.openxmlformats.org number name rows=
-    while IFS=$'\t\r' read -r number name; do
-        rows+="<row><c><v>$number</v></c><c t=\"inlineStr\"><is><t>$name</t></is></c></row>"
-    done <"$app/examples/utf8/class.txt"
-    mkdir -p "$1" "$parts/_rels" "$parts/xl/_rels" "$parts/xl/worksheets" || return 1
-    relation() { printf '<Relationships xmlns="%s/package/2006/relationships"><Relationship Id="r1"
-        Type="%s/officeDocument/2006/relationships/%s" Target="%s"/></Relationships>' "$ns" "$ns" "$@"; }
-    relation officeDocument xl/workbook.xml >"$parts/_rels/.rels"
-    relation worksheet worksheets/sheet1.xml >"$parts/xl/_rels/workbook.xml.rels"
-    printf '<workbook xmlns:r="%s/officeDocument/2006/relationships"><sheets><sheet name="名單"
-        sheetId="1" r:id="r1"/></sheets></workbook>' "$ns" >"$parts/xl/workbook.xml"
-    printf '<worksheet><sheetData><row><c t="inlineStr"><is><t>座號</t></is></c></row>%s</sheetData>
-        </worksheet>' "$rows" >"$parts/xl/worksheets/sheet1.xml"
-    printf 'File=class.xlsx\r\nMaxClassNo=40\r\n' >"$1/rand.ini"
-    (cd "$parts" && cmake -E tar cf "$1/class.xlsx" --format=zip _rels xl)
-}
-keys='7 Return' pick_in "$app/examples/utf8" "$work/text-7.png" && workbook_class "$work/workbook" \
-    && keys='7 Return' pick_in "$work/workbook" "$work/workbook-7.png"
+# The example class as a workbook: the UTF-8 example's names in class.xlsx, under a heading row.
+keys='7 Return' pick_in "$app/examples/utf8" "$work/text-7.png" \
+    && keys='7 Return' pick_in "$app/examples/workbook" "$work/workbook-7.png"
 check "a class whose roster is a workbook shows number 7's name as its text roster does" \
     same_picture "$work/text-7.png" "$work/workbook-7.png"
 # Remember=1: each random pick goes to turns.txt, oldest first, and stays there across runs.
