@@ -24,17 +24,6 @@ need_deb_src()
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update >&2
 }
 
-# source_version PACKAGE: the version of the source package that apt-get source would fetch.
-source_version()
-{
-    need_deb_src
-    apt-get source --only-source --print-uris "$1" 2>/dev/null \
-        | sed -n "s/^'[^']*' $1_\(.*\)\.dsc .*/\1/p" | grep . || {
-        echo "debian-source: no source of $1 in apt's lists" >&2
-        return 1
-    }
-}
-
 # unpack_source PACKAGE VERSION FOLDER: unpacks that source, Debian's patches applied, into
 # FOLDER and prints the source tree's path.
 unpack_source()
