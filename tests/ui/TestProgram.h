@@ -2,6 +2,7 @@
 
 #include "ClassFolder.h"
 
+#include "pick/Texts.h"
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -32,6 +33,16 @@ struct TestProgram : Program
 
     QList<int> endRequests;
 };
+
+// True once a pick has ended as a user sees it: the button back, and the number at rest under its
+// name. The button comes back when the flashing ends, which on a loaded machine can come before
+// the end of the number's slide.
+inline bool pickShown(const Program &program)
+{
+    return program.window.findChild<QWidget *>(QStringLiteral("pickButton"))->isVisible()
+        && program.window.findChild<QLabel *>(QStringLiteral("headingLabel"))->text()
+        == Texts::luckyStudent();
+}
 
 // A test of a class shown in an active window, with the controls a pick uses at hand.
 class ShownClassTest : public QObject

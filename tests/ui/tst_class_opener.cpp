@@ -125,8 +125,7 @@ void TestClassOpener::pickDesignated(const QString &number)
     auto *field = program().window.findChild<QLineEdit *>(u"chosenNumberField"_s);
     QTest::keyClicks(field, number);
     QTest::keyClick(field, Qt::Key_Return);
-    auto *button = program().window.findChild<QPushButton *>(u"pickButton"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(button->isVisible(), pickTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(pickShown(program()), pickTimeoutMs);
 }
 
 void TestClassOpener::chooserOpensClass_data()
