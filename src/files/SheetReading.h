@@ -51,8 +51,5 @@ void countFilledRow(qsizetype &filledRows);
 // Throws the fault behind a parse that failed: the member's own, or a damaged part.
 void checkParsed(const QXmlStreamReader &xml, const ZipMember &member);
 
-// Moves to the next start element below the current one; false at the end of the current one.
-bool readNextChild(QXmlStreamReader &xml, int depth);
-
 QList<RosterLine> readXlsxSheet(const ZipArchive &archive, const QString &sheet);
 QList<RosterLine> readOdsSheet(const ZipArchive &archive, const QString &sheet);
