@@ -84,7 +84,8 @@ QString relationshipId(const QXmlStreamAttributes &attributes)
 }
 
 // The part of the sheet called name, or of the first sheet when name is empty.
-QString sheetPart(const ZipArchive &archive, const QString &workbook, const QString &name)
+QString sheetPart(const ZipArchive &archive, const QString &workbook,
+                  const QHash<QString, Relationship> &relationships, const QString &name)
 {
     const std::unique_ptr<ZipMember> member = archive.open(workbook);
     if (!member)
@@ -104,7 +105,7 @@ QString sheetPart(const ZipArchive &archive, const QString &workbook, const QStr
     if (id.isEmpty())
         throw WorkbookFaultFound{name.isEmpty() ? WorkbookFault::NotAWorkbook
                                                 : WorkbookFault::NoSuchSheet};
-    const QString part = relationshipsOf(archive, workbook).value(id).target;
+    const QString part = relationships.value(id).target;
     if (part.isEmpty())
         throw WorkbookFaultFound{WorkbookFault::Damaged};
     return part;
@@ -251,7 +252,8 @@ QList<RosterLine> readXlsxSheet(const ZipArchive &archive, const QString &sheet)
     const QString workbook = targetOfType(relationshipsOf(archive, {}), u"/officeDocument");
     if (workbook.isEmpty())
         throw WorkbookFaultFound{WorkbookFault::NotAWorkbook};
-    const QList<Row> rows = readRows(archive, sheetPart(archive, workbook, sheet));
+    const QHash<QString, Relationship> relationships = relationshipsOf(archive, workbook);
+    const QList<Row> rows = readRows(archive, sheetPart(archive, workbook, relationships, sheet));
 
     QSet<qint64> used;
     for (const Row &row : rows) {
@@ -260,7 +262,7 @@ QList<RosterLine> readXlsxSheet(const ZipArchive &archive, const QString &sheet)
                 used.insert(cell->sharedIndex);
         }
     }
-    const QString stringsPart = targetOfType(relationshipsOf(archive, workbook), u"/sharedStrings");
+    const QString stringsPart = targetOfType(relationships, u"/sharedStrings");
     const QHash<qint64, QString> strings = sharedStrings(archive, stringsPart, used);
 
     QList<RosterLine> lines;
